@@ -1,0 +1,52 @@
+# Helpers that give every Lumar target the same compile settings.
+
+# Warnings are errors for our own code only; third-party headers come in as
+# system includes through their imported targets.
+function(lumar_compile_options target)
+  if(LUMAR_FUZZ)
+    # Fuzz builds use clang with sanitizers; its warnings are reported but do
+    # not stop the run (the g++ build is the one that keeps -Werror).
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  endif()
+  target_compile_definitions(${target} PRIVATE POINTERHOLDER_TRANSITION=4)
+endfunction()
+
+# lumar_library(<name> [STATIC|OBJECT|SHARED] SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# A library of ours; src/ is its public include root so headers are included
+# as "platform/text/cp1252.h", "config/settings_store.h" and so on.
+function(lumar_library name)
+  cmake_parse_arguments(ARG "SHARED;OBJECT" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  set(kind STATIC)
+  if(ARG_SHARED)
+    set(kind SHARED)
+  elseif(ARG_OBJECT)
+    set(kind OBJECT)
+  endif()
+  add_library(${name} ${kind} ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+  lumar_compile_options(${name})
+endfunction()
+
+# lumar_test(<name> SOURCES ... LIBS ... [ENV VAR=VALUE ...] [LABELS ...])
+# A GoogleTest executable registered with CTest, one CTest entry per test case.
+function(lumar_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    LUMAR_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    LUMAR_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  lumar_compile_options(${name})
+  set(props "")
+  if(ARG_ENV)
+    list(APPEND props ENVIRONMENT "${ARG_ENV}")
+  endif()
+  if(ARG_LABELS)
+    list(APPEND props LABELS "${ARG_LABELS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+endfunction()

@@ -1,0 +1,9 @@
+#include "version.h"
+
+namespace lumar {
+
+const char* productVersion() {
+    return "0.1.0";
+}
+
+}  // namespace lumar
