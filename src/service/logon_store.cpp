@@ -4,6 +4,12 @@ namespace lumar {
 
 void LogonStore::clear() {
     user.clearUser();
+    publicationStatuses.clear();
+    languages.clear();
+    binderTypes.clear();
+    printings.clear();
+    colours.clear();
+    userChanged = true;
 }
 
 LogonStore& TheLogonStore() {
@@ -21,6 +27,10 @@ std::int32_t UserLevel() {
 
 bool HasUserLevel(std::int32_t level) {
     return UserLevel() >= level;
+}
+
+std::int32_t LogUserID() {
+    return TheLogonStore().user.User_ID;
 }
 
 }  // namespace lumar

@@ -10,7 +10,7 @@
 namespace lumar {
 
 // The header every result begins with. Message is empty, or the whole failure
-// text for the user ("Heading:\r\ndetail" or the heading alone).
+// text for the user ("Heading:\ndetail", or the heading alone).
 struct WSResult {
     std::string Message;
     std::int32_t ErrorCode = 0;
@@ -42,8 +42,8 @@ struct LogResult : WSResult {
     std::string LogData;
 };
 
-// A list of records. Count is the number the service announced; Records is
-// empty when Count is not positive.
+// A list of records. Count is the number the service announced; Records holds
+// Count records, and none when Count is not positive.
 template <typename Record>
 struct WSListResult : WSResult {
     std::int32_t Count = 0;
