@@ -74,14 +74,16 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes go to the file a symbolic link points at, so the link survives.
-std::filesystem::path writeTarget(const std::filesystem::path& path) {
+// Writes go to the file a symbolic link points at (even one that does not
+// exist yet), so the link survives.
+std::filesystem::path writeTarget(std::filesystem::path path) {
     std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        auto target = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) {
-            return target;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, ec); ++hops) {
+        std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) {
+            break;
         }
+        path = target.is_absolute() ? target : path.parent_path() / target;
     }
     return path;
 }
