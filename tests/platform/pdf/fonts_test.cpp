@@ -53,8 +53,8 @@ TEST_P(FontFacts, AreReportedAsTheFileHasThem) {
 }
 
 FontOptions fontOptions(FontKind kind, std::string prefix = "",
-                    std::string encoding = "WinAnsiEncoding", bool embedded = true,
-                    std::string descendant = "") {
+                        std::string encoding = "WinAnsiEncoding", bool embedded = true,
+                        std::string descendant = "") {
     FontOptions s;
     s.kind = kind;
     s.subsetPrefix = std::move(prefix);
@@ -87,8 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
                              fontOptions(FontKind::Composite, "", "", true, "@QWERTY+DejaVuSans"),
                              "DejaVuSans", "Type0", "Identity-H", true, "@QWERTY+DejaVuSans"},
                     FontCase{"CompositeNotEmbedded",
-                             fontOptions(FontKind::Composite, "XYZABC", "", false), "XYZABC+DejaVuSans",
-                             "Type0", "Identity-H", false, "XYZABC+DejaVuSans"}),
+                             fontOptions(FontKind::Composite, "XYZABC", "", false),
+                             "XYZABC+DejaVuSans", "Type0", "Identity-H", false,
+                             "XYZABC+DejaVuSans"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Fonts, EachFontOnceAcrossPagesAndFormXObjects) {
