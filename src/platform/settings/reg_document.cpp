@@ -11,29 +11,31 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
         s.remove_prefix(1);
     }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
         s.remove_suffix(1);
     }
     return s;
 }
 
+// Splits the text into lines. The first line's end decides the file's line
+// ends: in a CRLF file one CR is taken off the end of every line (and written
+// back on every line); in an LF file a stray CR stays part of its line.
 std::vector<std::string> splitLines(std::string_view text, bool& crlf) {
+    const size_t firstEnd = text.find('\n');
+    crlf = firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
     std::vector<std::string> lines;
     size_t start = 0;
-    crlf = false;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        const bool terminated = end != std::string_view::npos;
-        if (!terminated) {
+        if (end == std::string_view::npos) {
             end = text.size();
         }
         std::string_view line = text.substr(start, end - start);
-        if (terminated && !line.empty() && line.back() == '\r') {
+        if (crlf && !line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
-            crlf = crlf || lines.empty();
         }
         lines.emplace_back(line);
         start = end + 1;
@@ -59,6 +61,7 @@ RegDocument RegDocument::parse(std::string_view bytes, const DamageHandler& onDa
         bytes = converted;
     } else if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
+        doc.bom_ = true;
     }
     const std::vector<std::string> lines = splitLines(bytes, doc.crlf_);
 
@@ -114,11 +117,14 @@ RegDocument RegDocument::parse(std::string_view bytes, const DamageHandler& onDa
         if (t.front() == '"' || t.front() == '@') {
             std::string logical(t);
             const size_t first = i;
-            while (continuesOnNextLine(logical) && i + 1 < lines.size()) {
-                logical = std::string(trim(logical));
+            // Hex data continues while a line ends in a backslash.
+            bool more = continuesOnNextLine(logical);
+            while (more && i + 1 < lines.size()) {
                 logical.pop_back();
                 ++i;
-                logical += trim(lineToCore(lines[i]));
+                const std::string next(trim(lineToCore(lines[i])));
+                more = !next.empty() && next.back() == '\\';
+                logical += next;
                 entry.lines.push_back(lines[i]);
             }
             auto parsed = parseValueLine(logical, reason);
@@ -147,6 +153,9 @@ RegDocument RegDocument::parse(std::string_view bytes, const DamageHandler& onDa
 std::string RegDocument::serialize() const {
     const std::string_view eol = crlf_ ? "\r\n" : "\n";
     std::string out;
+    if (bom_) {
+        out.append(kUtf8Bom);
+    }
     if (!hasHeader_) {
         out.append(kFileHeader).append(eol).append(eol);
     }
@@ -210,6 +219,15 @@ void RegDocument::setValue(std::string_view key, std::string_view name, const Re
         if (!isBlankEntry(entries_[i])) {
             position = i + 1;
         }
+    }
+    // A damaged line at the end of the file may end in a backslash that would
+    // continue onto the new line; a blank line stops it.
+    const std::string& before = entries_[position - 1].lines.back();
+    if (!trim(before).empty() && trim(before).back() == '\\') {
+        Entry blank;
+        blank.lines.emplace_back();
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position++),
+                        std::move(blank));
     }
     Entry entry;
     entry.kind = Kind::Value;

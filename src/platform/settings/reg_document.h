@@ -38,7 +38,8 @@ public:
     // mark) or UTF-16LE with its byte order mark, LF or CRLF line ends.
     static RegDocument parse(std::string_view bytes, const DamageHandler& onDamage = {});
 
-    // The file's text, UTF-8, with the line ends the file had (LF for a new one).
+    // The file's text, UTF-8, with the line ends (and byte order mark) the file
+    // had; LF for a new file.
     std::string serialize() const;
 
     bool hasKey(std::string_view key) const;
@@ -71,6 +72,7 @@ private:
     std::vector<Entry> entries_;
     bool hasHeader_ = false;
     bool crlf_ = false;
+    bool bom_ = false;  // a UTF-8 byte order mark, written back as it was
 };
 
 }  // namespace lumar::settings

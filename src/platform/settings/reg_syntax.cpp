@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 4> kOtherHives = {"HKEY_LOCAL_MACHINE", "
 constexpr size_t kWrapColumn = 77;
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view trim(std::string_view s) {

@@ -170,7 +170,7 @@ TEST(RegDocument, RewriteChangesOnlyTheValuesLines) {
     doc.setValue(kUriKey, "Web_service", {kRegSz, withNul("http://h/")});
     doc.setValue("software\\orvane\\lumar\\URI", "Base_docs", {kRegSz, withNul("/b")});
     EXPECT_EQ(doc.serialize(),
-              "Windows Registry Editor Version 5.00\r\n\r\n"
+              "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
               "; written by hand\r\n"
               "[HKEY_LOCAL_MACHINE\\Software\\Orvane\\Lumar\\Uri]\r\n"
               "\"Web_service\"=\"machine\"\r\n\r\n"
@@ -178,6 +178,28 @@ TEST(RegDocument, RewriteChangesOnlyTheValuesLines) {
               "\"WEB_SERVICE\"=\"http://h/\"\r\n"
               "\"Annotations\"=\"/a\"\r\n"
               "\"Base_docs\"=\"/b\"\r\n");
+}
+
+// A damaged hex line at the very end may end in a backslash; values written
+// after it must not be read as its continuation.
+TEST(RegDocument, ValuesAddedAfterAnOpenContinuationAreKept) {
+    for (const char* ending : {"", "\n"}) {
+        auto doc = RegDocument::parse(std::string(kHeader) + "[HKEY_CURRENT_USER\\A]\n" +
+                                      "\"p\"=hex(zz):01,\\\\" + ending);
+        doc.setValue("A", "v", {kRegSz, withNul("1")});
+        doc.setValue("B", "w", {kRegSz, withNul("2")});
+        const auto again = RegDocument::parse(doc.serialize());
+        EXPECT_EQ(again.value("A", "v"), (RegValue{kRegSz, withNul("1")})) << doc.serialize();
+        EXPECT_EQ(again.value("B", "w"), (RegValue{kRegSz, withNul("2")})) << doc.serialize();
+    }
+}
+
+TEST(RegDocument, StrayCarriageReturnsOfAnLfFileSurviveRewrites) {
+    const std::string file =
+        std::string(kHeader) + "; note\r\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"1\"\r\n";
+    auto doc = RegDocument::parse(file);
+    EXPECT_EQ(doc.value("A", "v"), (RegValue{kRegSz, withNul("1")}));
+    EXPECT_EQ(doc.serialize(), file);
 }
 
 TEST(RegDocument, KeysExistThroughTheKeysBelowThem) {
