@@ -2,6 +2,7 @@
 
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFSystemError.hh>
+#include <fstream>
 #include <system_error>
 
 #include "platform/pdf/internal/document_state.h"
@@ -60,6 +61,27 @@ Document::~Document() {
     close();
 }
 
+namespace {
+
+// Files up to this size are read into memory at once: qpdf then parses
+// without a system call per object (several times faster on large binders),
+// and later changes to the file cannot reach the open document. Larger
+// files are read from the file as needed.
+constexpr std::uintmax_t kReadWholeLimit = 256u * 1024 * 1024;
+
+std::shared_ptr<QPDF> loadFromBytes(const std::string& name, bool repair, std::string bytes) {
+    auto buffer = std::make_shared<const std::string>(std::move(bytes));
+    std::shared_ptr<QPDF> pdf = loadQpdf(name, repair, [&](QPDF& q) {
+        q.processMemoryFile(name.c_str(), buffer->data(), buffer->size());
+    });
+    // qpdf reads from the buffer without copying it: tie the buffer's life to
+    // the QPDF's.
+    QPDF* raw = pdf.get();
+    return {raw, [pdf, buffer](QPDF*) mutable { pdf.reset(); }};
+}
+
+}  // namespace
+
 Document Document::open(const std::filesystem::path& path, bool repair) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -71,24 +93,27 @@ Document Document::open(const std::filesystem::path& path, bool repair) {
     }
     auto state = std::make_shared<DocumentState>();
     state->path = path;
-    state->qpdf =
-        loadQpdf(path.string(), repair, [&](QPDF& pdf) { pdf.processFile(path.string().c_str()); });
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size <= kReadWholeLimit) {
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes(static_cast<size_t>(size), '\0');
+        if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) {
+            throw PdfError(ErrorCode::FileOpen, "Cannot read " + path.string() + ".");
+        }
+        state->qpdf = loadFromBytes(path.string(), repair, std::move(bytes));
+    } else {
+        state->qpdf = loadQpdf(path.string(), repair,
+                               [&](QPDF& pdf) { pdf.processFile(path.string().c_str()); });
+    }
     state->repaired = state->qpdf->anyWarnings();
     return Document(std::move(state));
 }
 
 Document Document::openMemory(std::string bytes, const std::string& description, bool repair) {
-    auto buffer = std::make_shared<const std::string>(std::move(bytes));
     auto state = std::make_shared<DocumentState>();
     state->description = description;
-    std::shared_ptr<QPDF> pdf = loadQpdf(description, repair, [&](QPDF& q) {
-        q.processMemoryFile(description.c_str(), buffer->data(), buffer->size());
-    });
-    // qpdf reads from the buffer without copying it: tie the buffer's life to
-    // the QPDF's.
-    QPDF* raw = pdf.get();
-    state->qpdf = std::shared_ptr<QPDF>(raw, [pdf, buffer](QPDF*) mutable { pdf.reset(); });
-    state->repaired = raw->anyWarnings();
+    state->qpdf = loadFromBytes(description, repair, std::move(bytes));
+    state->repaired = state->qpdf->anyWarnings();
     return Document(std::move(state));
 }
 
