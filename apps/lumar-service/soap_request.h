@@ -1,0 +1,29 @@
+#pragma once
+
+// Reading a SOAP 1.1 request of the wire format:
+//   <soap:Envelope><soap:Body><m:Method xmlns:m="ns"><Param>value</Param>...
+// Element names are matched by local name (prefixes are free). Values are
+// turned back into the Windows-1252 bytes the client sent.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lumar::service_app {
+
+inline constexpr std::string_view kServiceNamespace = "http://orvane.example/WS/Lumar/2007/02/";
+
+struct SoapRequest {
+    std::string method;
+    // Parameters in the order they arrived, values decoded.
+    std::vector<std::pair<std::string, std::string>> params;
+};
+
+// Throws ServiceError(BadRequest) for anything that is not a well-formed
+// envelope of that shape: malformed XML, a document type declaration (never
+// expanded), processing instructions after the declaration, a method element
+// in another namespace, nested parameter elements, a parameter given twice.
+SoapRequest ParseSoapRequest(std::string_view body);
+
+}  // namespace lumar::service_app
