@@ -17,6 +17,8 @@ SoapCtrl::SoapCtrl() : SoapCtrl(CurlTransport) {}
 
 SoapCtrl::SoapCtrl(Transport transport) : transport_(std::move(transport)) {}
 
+SoapCtrl::~SoapCtrl() = default;
+
 void SoapCtrl::PutMethodName(std::string_view method) {
     method_ = Utf8(method);
 }

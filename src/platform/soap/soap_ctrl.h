@@ -10,7 +10,9 @@
 // down ("Result ColourRecords ColourRecord Name") in document order.
 //
 // Texts cross this interface as Windows-1252 bytes, as the rest of the system
-// holds them; the wire carries UTF-8.
+// holds them; the wire carries UTF-8. The interface is virtual, like the
+// component's original function table, so that a caller's tests can stand in
+// a component of their own.
 
 #include <cstdint>
 #include <string>
@@ -29,34 +31,37 @@ public:
     SoapCtrl();
     // A component that hands its requests to `transport` instead.
     explicit SoapCtrl(Transport transport);
+    virtual ~SoapCtrl();
+    SoapCtrl(const SoapCtrl&) = delete;
+    SoapCtrl& operator=(const SoapCtrl&) = delete;
 
-    void PutMethodName(std::string_view method);
-    void PutNamespace(std::string_view uri);
+    virtual void PutMethodName(std::string_view method);
+    virtual void PutNamespace(std::string_view uri);
     // The parameter goes into the next request after those added before it.
-    void AddParameter(std::string_view name, std::string_view value);
+    virtual void AddParameter(std::string_view name, std::string_view value);
 
-    void PutProxyServer(std::string_view server);
-    void PutProxyPort(long port);
-    void PutProxyLogin(std::string_view login);
-    void PutProxyPassword(std::string_view password);
-    void PutProxyAuthentication(std::string_view authentication);  // "BASIC" or "NTLM"
-    void PutProxyDomain(std::string_view domain);
-    void PutTransportLimits(const TransportLimits& limits);
+    virtual void PutProxyServer(std::string_view server);
+    virtual void PutProxyPort(long port);
+    virtual void PutProxyLogin(std::string_view login);
+    virtual void PutProxyPassword(std::string_view password);
+    virtual void PutProxyAuthentication(std::string_view authentication);  // "BASIC" or "NTLM"
+    virtual void PutProxyDomain(std::string_view domain);
+    virtual void PutTransportLimits(const TransportLimits& limits);
 
     // Sends the request to `uri`, through the proxy when `useProxy` is
     // nonzero, and returns the status (InvokeStatus). `reserved` is not used.
     // The parameters are consumed: the next request starts without any.
-    long Invoke(std::string_view uri, long reserved, long useProxy);
+    virtual long Invoke(std::string_view uri, long reserved, long useProxy);
 
     // A readable text for the last status.
-    std::string GetStatusText() const;
+    virtual std::string GetStatusText() const;
     // The text of the first leaf element at `path`, or "" when there is none.
-    std::string GetValue(std::string_view path) const;
+    virtual std::string GetValue(std::string_view path) const;
 
-    long GetResultCount() const;
+    virtual long GetResultCount() const;
     // The text and the path of the index-th leaf element; "" out of range.
-    std::string GetResultValue(long index) const;
-    std::string GetResultName(long index) const;
+    virtual std::string GetResultValue(long index) const;
+    virtual std::string GetResultName(long index) const;
 
     // The request body Invoke last sent (UTF-8), for diagnostics and tests.
     const std::string& LastRequest() const { return lastRequest_; }

@@ -24,18 +24,17 @@ TransportLimits QuickLimits() {
     return limits;
 }
 
-SoapCtrl MakeCtrl(const std::string& method = "ColourList") {
-    SoapCtrl ctrl;
+void Configure(SoapCtrl& ctrl, const std::string& method = "ColourList") {
     ctrl.PutNamespace(std::string(kServiceNamespace));
     ctrl.PutMethodName(method);
     ctrl.PutTransportLimits(QuickLimits());
-    return ctrl;
 }
 
 TEST(SoapCtrl, SendsTheCallAsTheWireFormatSays) {
     SoapTestServer server;
     server.AnswerResult(test::OkResult());
-    SoapCtrl ctrl = MakeCtrl("PublicationLock");
+    SoapCtrl ctrl;
+    Configure(ctrl, "PublicationLock");
     ctrl.AddParameter("LogUser_ID", "7");
     ctrl.AddParameter("Publication_ID", "12");
     // Values arrive encoded and are written as they stand, never escaped twice.
@@ -59,7 +58,8 @@ TEST(SoapCtrl, SendsTheCallAsTheWireFormatSays) {
 TEST(SoapCtrl, ParametersAreConsumedByInvoke) {
     SoapTestServer server;
     server.AnswerResult(test::OkResult());
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     ctrl.AddParameter("LogUser_ID", "1");
     ASSERT_EQ(ctrl.Invoke(server.Url(), 0, 0), kStatusAnswered);
     ctrl.AddParameter("LogUser_ID", "2");
@@ -76,7 +76,8 @@ TEST(SoapCtrl, ResultItemsAreLeavesInDocumentOrder) {
         "<ColourRecords>\n  <ColourRecord><Colour_ID>1</Colour_ID><Name> </Name></ColourRecord>\n"
         "  <ColourRecord><Colour_ID>2</Colour_ID><Name><![CDATA[a<b]]>&amp;c</Name>"
         "</ColourRecord>\n</ColourRecords>");
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     ASSERT_EQ(ctrl.Invoke(server.Url(), 0, 0), kStatusAnswered) << ctrl.GetStatusText();
 
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -112,7 +113,8 @@ TEST(SoapCtrl, TextsArriveAsWindows1252) {
             "</soap:Body></soap:Envelope>",
             "text/xml; charset=utf-8");
     });
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     EXPECT_EQ(ctrl.Invoke(server.Url(), 0, 0), kStatusServerFault);
     EXPECT_EQ(ctrl.GetStatusText(),
               "Gr\xF6\xDF"
@@ -198,7 +200,8 @@ TEST_P(SoapCtrlStatus, GivesStatusAndReadableText) {
     const StatusCase& c = GetParam();
     SoapTestServer server;
     c.arrange(server);
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     ctrl.AddParameter("LogUser_ID", "1");
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(ctrl.Invoke(server.Url(), 0, 0), c.status) << ctrl.GetStatusText();
@@ -303,7 +306,8 @@ TEST(SoapCtrl, FollowsRedirectsWithinHttpKeepingThePost) {
         }
         response.set_content(test::SoapAnswer("ColourList", test::OkResult()), "text/xml");
     });
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     ctrl.AddParameter("LogUser_ID", "5");
     ASSERT_EQ(ctrl.Invoke(server.Url(), 0, 0), kStatusAnswered) << ctrl.GetStatusText();
     const auto requests = server.Requests();
@@ -314,7 +318,8 @@ TEST(SoapCtrl, FollowsRedirectsWithinHttpKeepingThePost) {
 }
 
 TEST(SoapCtrl, RefusedConnectionNamesTheAddress) {
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     const std::string url = "http://127.0.0.1:" + std::to_string(test::RefusingPort()) + "/ws";
     EXPECT_EQ(ctrl.Invoke(url, 0, 0), kStatusTransportFailure);
     EXPECT_NE(ctrl.GetStatusText().find("Could not complete the request to " + url),
@@ -326,7 +331,8 @@ TEST(SoapCtrl, RefusedConnectionNamesTheAddress) {
 
 TEST(SoapCtrl, ServerThatNeverAnswersTimesOut) {
     test::SilentListener silent;
-    SoapCtrl ctrl = MakeCtrl();
+    SoapCtrl ctrl;
+    Configure(ctrl);
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(ctrl.Invoke(silent.Url(), 0, 0), kStatusTransportFailure);
     EXPECT_NE(ctrl.GetStatusText().find("timed out"), std::string::npos) << ctrl.GetStatusText();
