@@ -11,7 +11,7 @@ namespace lumar {
 
 namespace {
 
-constexpr std::string_view kForbidden("\\/:*?\"<>|\t\n\r\0", 14);
+constexpr std::string_view kForbidden("\\/:*?\"<>|\t\n\r\0", 13);
 
 bool endsWithIgnoringCase(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() &&

@@ -1,5 +1,7 @@
 #include "platform/settings/reg_document.h"
 
+#include <algorithm>
+
 #include "platform/settings/reg_encoding.h"
 #include "platform/text/cp1252.h"
 
@@ -172,13 +174,10 @@ bool RegDocument::hasKey(std::string_view key) const {
         return true;
     }
     const std::string keyLower = text::toLower(key);
-    for (const Entry& entry : entries_) {
-        if (entry.kind == Kind::Section && entry.currentUser &&
-            sameKeyOrBelow(entry.keyLower, keyLower)) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(entries_, [&](const Entry& entry) {
+        return entry.kind == Kind::Section && entry.currentUser &&
+               sameKeyOrBelow(entry.keyLower, keyLower);
+    });
 }
 
 std::optional<RegValue> RegDocument::value(std::string_view key, std::string_view name) const {
@@ -275,7 +274,7 @@ int RegDocument::appendSection(std::string_view key) {
     return static_cast<int>(entries_.size()) - 1;
 }
 
-bool RegDocument::isBlankEntry(const Entry& entry) const {
+bool RegDocument::isBlankEntry(const Entry& entry) {
     return entry.kind == Kind::Verbatim && entry.lines.size() == 1 && trim(entry.lines[0]).empty();
 }
 

@@ -67,7 +67,7 @@ private:
     int findValue(std::string_view keyLower, std::string_view name) const;
     int findSection(std::string_view keyLower) const;
     int appendSection(std::string_view key);
-    bool isBlankEntry(const Entry& entry) const;
+    static bool isBlankEntry(const Entry& entry);
 
     std::vector<Entry> entries_;
     bool hasHeader_ = false;

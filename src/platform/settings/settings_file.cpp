@@ -20,7 +20,7 @@ namespace lumar::settings {
 
 namespace {
 
-constexpr off_t kMaxFileSize = 16 * 1024 * 1024;
+constexpr off_t kMaxFileSize = off_t{16} * 1024 * 1024;
 constexpr auto kLockTimeout = std::chrono::seconds(10);
 
 ErrorCode errorFromErrno(int error) {
@@ -180,7 +180,8 @@ std::filesystem::path SettingsFile::defaultPath() {
     if (config.empty() || !config.is_absolute()) {
         std::string home = envValue("HOME");
         if (home.empty()) {
-            if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir) {
+            if (const passwd* user = ::getpwuid(::getuid());
+                user != nullptr && user->pw_dir != nullptr) {
                 home = user->pw_dir;
             }
         }
