@@ -14,7 +14,7 @@ std::int32_t AddAdministrator(Connection& db, std::string_view name, std::string
 
 std::int32_t AddUser(Connection& db, std::string_view login, std::string_view name,
                      std::string_view description, std::int32_t level, std::int32_t administratorId,
-                     std::string_view password) {
+                     std::string_view password, int passwordIterations) {
     Statement exists(db, "SELECT 1 FROM users WHERE Login = ?");
     exists.Bind(1, login);
     if (exists.Step()) {
@@ -28,7 +28,7 @@ std::int32_t AddUser(Connection& db, std::string_view login, std::string_view na
         .Bind(3, description)
         .Bind(4, std::int64_t{level})
         .Bind(5, std::int64_t{administratorId})
-        .Bind(6, HashPassword(password))
+        .Bind(6, HashPassword(password, passwordIterations))
         .Run();
     return static_cast<std::int32_t>(db.LastInsertId());
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lumar-service/password.h"
+
 namespace lumar::service_app {
 
 class Connection;
@@ -16,6 +18,7 @@ std::int32_t AddAdministrator(Connection& db, std::string_view name, std::string
 // Throws ServiceError(Conflict) when the login exists (logins ignore case).
 std::int32_t AddUser(Connection& db, std::string_view login, std::string_view name,
                      std::string_view description, std::int32_t level, std::int32_t administratorId,
-                     std::string_view password);
+                     std::string_view password,
+                     int passwordIterations = kDefaultPasswordIterations);
 
 }  // namespace lumar::service_app

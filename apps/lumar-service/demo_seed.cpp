@@ -50,7 +50,7 @@ std::int32_t UserId(Connection& db, std::string_view login) {
     return query.Step() ? query.Int32(0) : 0;
 }
 
-void SeedUsers(Connection& db) {
+void SeedUsers(Connection& db, int passwordIterations) {
     if (!Empty(db, "users")) {
         return;
     }
@@ -63,7 +63,8 @@ void SeedUsers(Connection& db) {
         // The supervisor works for no administrator of its own and sees them all.
         const std::int32_t administrator =
             user.login == "taxeditor" ? tax : (user.level == 5 ? 0 : legal);
-        AddUser(db, user.login, names[index++], "", user.level, administrator, user.password);
+        AddUser(db, user.login, names[index++], "", user.level, administrator, user.password,
+                passwordIterations);
     }
 }
 
@@ -178,10 +179,10 @@ void SeedLookups(Connection& db) {
     }
 }
 
-void SeedDemo(Connection& db, Logger& logger) {
+void SeedDemo(Connection& db, Logger& logger, int passwordIterations) {
     Transaction transaction(db, Transaction::Kind::Write);
     SeedLookups(db);
-    SeedUsers(db);
+    SeedUsers(db, passwordIterations);
     SeedPublication(db);
     transaction.Commit();
     logger.Write(LogLevel::Info, "demo data present");

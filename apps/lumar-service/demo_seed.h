@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lumar-service/password.h"
+
 namespace lumar::service_app {
 
 class Connection;
@@ -34,7 +36,8 @@ inline constexpr std::int32_t kDemoSupplementPages = 4;
 inline constexpr std::string_view kDemoMergeData =
     "(1)binder\r\n(2,1,1)Replace\r\n(4,2,2)Insert\r\n";
 
-void SeedDemo(Connection& db, Logger& logger);
+// passwordIterations: the hashing cost of the demo users' passwords.
+void SeedDemo(Connection& db, Logger& logger, int passwordIterations = kDefaultPasswordIterations);
 
 // The lookup lists alone (each list only when it is empty).
 void SeedLookups(Connection& db);
