@@ -38,8 +38,11 @@ public:
     // A new extension identifier for an extension being loaded.
     ExtensionId newExtension() { return ++lastExtension_; }
 
-    // The platform main window handed to extensions at their entry point.
-    void* mainWindow() { return &mainWindowToken_; }
+    // The platform main window handed to extensions at their entry point: a
+    // desktop host sets its window before loading extensions; without one
+    // extensions get a token that stands for the application.
+    void* mainWindow() { return mainWindow_ != nullptr ? mainWindow_ : &mainWindowToken_; }
+    void setMainWindow(void* window) { mainWindow_ = window; }
 
     // The host's own tables, as offered (a replaced entry shows here too).
     const CoreTable& core() const;
@@ -60,6 +63,7 @@ private:
     std::unique_ptr<Tables> tables_;
     ExtensionId lastExtension_ = 0;
     int mainWindowToken_ = 0;
+    void* mainWindow_ = nullptr;
 };
 
 // The procedures of each table (defined beside the tables' roles).
