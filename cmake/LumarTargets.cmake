@@ -50,3 +50,28 @@ function(lumar_test name)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
 endfunction()
+
+# lumar_qt_test(<name> SOURCES ... LIBS ... [ENV VAR=VALUE ...] [LABELS ...])
+# A QTest executable registered with CTest as one test. It runs on Qt's
+# offscreen platform, so it needs no display.
+function(lumar_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    QT_NO_KEYWORDS
+    LUMAR_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    LUMAR_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  lumar_compile_options(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "QT_QPA_PLATFORM=offscreen")
+  if(ARG_ENV)
+    list(APPEND env ${ARG_ENV})
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(ARG_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+endfunction()
