@@ -1,0 +1,48 @@
+#pragma once
+
+// The desktop host put together: its user interface, the shared host over
+// it, the main window and the loaded extensions. The program's main and the
+// tests make one of these after the QApplication.
+
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace lumar::host {
+class Host;
+}
+
+namespace lumar::desk {
+
+class DesktopUi;
+class MainWindow;
+class PluginLoader;
+
+class DeskApplication {
+public:
+    DeskApplication();
+    ~DeskApplication();
+    DeskApplication(const DeskApplication&) = delete;
+    DeskApplication& operator=(const DeskApplication&) = delete;
+
+    // Loads the extensions of the folders and shows their menus. Problems
+    // are written to the standard error and shown in the status bar.
+    void loadPlugins(const std::vector<std::filesystem::path>& folders);
+
+    // Opens the files named on the command line.
+    void openFiles(const QStringList& paths);
+
+    host::Host& host() { return *host_; }
+    DesktopUi& ui() { return *ui_; }
+    MainWindow& window() { return *window_; }
+    PluginLoader& plugins() { return *plugins_; }
+
+private:
+    std::unique_ptr<DesktopUi> ui_;
+    std::unique_ptr<host::Host> host_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<PluginLoader> plugins_;
+};
+
+}  // namespace lumar::desk

@@ -1,0 +1,405 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "document_tab.h"
+#include "menu_mirror.h"
+#include "message_boxes.h"
+#include "page_view.h"
+#include "platform/pdf/document.h"
+#include "platform/pdf/pdf_error.h"
+#include "printing.h"
+#include "status_progress.h"
+
+namespace lumar::desk {
+
+namespace {
+
+constexpr int kRecentFiles = 8;
+constexpr const char* kRecentKey = "recentFiles";
+constexpr const char* kPdfFilter = "PDF files (*.pdf *.PDF);;All files (*)";
+
+QSettings deskSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "lumar", "lumar-desk");
+}
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(host::MenuBar& menus, std::function<bool()> mayQuit, QWidget* parent)
+    : QMainWindow(parent),
+      mayQuit_(std::move(mayQuit)),
+      tabs_(new QTabWidget(this)),
+      mirror_(new MenuMirror(menus, *menuBar(), this)),
+      progress_(new StatusProgress(this)),
+      pageLabel_(new QLabel(this)),
+      zoomLabel_(new QLabel(this)) {
+    setObjectName("MainWindow");
+    setAcceptDrops(true);
+    resize(1000, 760);
+
+    tabs_->setObjectName("Documents");
+    tabs_->setDocumentMode(true);
+    tabs_->setTabsClosable(true);
+    tabs_->setMovable(true);
+    setCentralWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        updateTitles();
+        updateStatus();
+    });
+    connect(tabs_, &QTabWidget::tabCloseRequested, this,
+            [this](int index) { closeTab(qobject_cast<DocumentTab*>(tabs_->widget(index))); });
+
+    statusBar()->addWidget(progress_);
+    statusBar()->addPermanentWidget(pageLabel_);
+    statusBar()->addPermanentWidget(zoomLabel_);
+    pageLabel_->setObjectName("PageLabel");
+    zoomLabel_->setObjectName("ZoomLabel");
+
+    buildMenus();
+    mirror_->setAfterCommand([this] { refreshDocuments(); });
+    mirror_->setReportError([this](const std::string& message) { showAlertNote(this, message); });
+    updateTitles();
+    updateStatus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    fileMenu_ = menuBar()->addMenu("&File");
+    fileMenu_->setObjectName("FileMenu");
+    fileMenu_->addAction("&Open...", QKeySequence::Open, this, &MainWindow::openWithDialog);
+    recentMenu_ = fileMenu_->addMenu("Open &Recent");
+    recentMenu_->setObjectName("RecentMenu");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    fileMenu_->addSeparator();
+    QAction* saveAction =
+        fileMenu_->addAction("&Save", QKeySequence::Save, this, [this] { save(activeTab()); });
+    QAction* saveAsAction = fileMenu_->addAction("Save &As...", QKeySequence::SaveAs, this,
+                                                 [this] { saveAs(activeTab()); });
+    QAction* printAction =
+        fileMenu_->addAction("&Print...", QKeySequence::Print, this, &MainWindow::printActive);
+    QAction* closeAction = fileMenu_->addAction("&Close", QKeySequence::Close, this,
+                                                [this] { closeTab(activeTab()); });
+    fileMenu_->addSeparator();
+    fileMenu_->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
+    connect(fileMenu_, &QMenu::aboutToShow, this, [=, this] {
+        const bool open = activeTab() != nullptr;
+        for (QAction* action : {saveAction, saveAsAction, printAction, closeAction}) {
+            action->setEnabled(open);
+        }
+    });
+
+    viewMenu_ = menuBar()->addMenu("&View");
+    viewMenu_->setObjectName("ViewMenu");
+    auto onPages = [this](auto what) {
+        return [this, what] {
+            if (DocumentTab* tab = activeTab()) {
+                what(tab->pages());
+                updateStatus();
+            }
+        };
+    };
+    viewMenu_->addAction("Zoom &In", QKeySequence::ZoomIn, this,
+                         onPages([](PageView& pages) { pages.zoomIn(); }));
+    viewMenu_->addAction("Zoom &Out", QKeySequence::ZoomOut, this,
+                         onPages([](PageView& pages) { pages.zoomOut(); }));
+    viewMenu_->addAction("&Actual Size", QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                         onPages([](PageView& pages) { pages.setZoomPercent(100); }));
+    viewMenu_->addAction("Fit &Width", QKeySequence(Qt::CTRL | Qt::Key_2), this,
+                         onPages([](PageView& pages) { pages.fitWidth(); }));
+    viewMenu_->addSeparator();
+    viewMenu_->addAction("&Next Page", QKeySequence(Qt::Key_PageDown | Qt::CTRL), this,
+                         onPages([](PageView& pages) { pages.goToPage(pages.currentPage() + 1); }));
+    viewMenu_->addAction("&Previous Page", QKeySequence(Qt::Key_PageUp | Qt::CTRL), this,
+                         onPages([](PageView& pages) { pages.goToPage(pages.currentPage() - 1); }));
+    viewMenu_->addAction("&Go to Page...", QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                         &MainWindow::goToPageDialog);
+
+    helpMenu_ = menuBar()->addMenu("&Help");
+    helpMenu_->setObjectName("HelpMenu");
+    helpMenu_->addAction("&About Lumar Desk", this, [this] {
+        QMessageBox::about(this, "About Lumar Desk",
+                           "Lumar Desk opens PDF documents and hosts the Lumar plug-in "
+                           "for loose-leaf publishing.");
+    });
+}
+
+void MainWindow::syncExtensionMenus() {
+    mirror_->sync(helpMenu_);
+}
+
+DocumentTab* MainWindow::openFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
+        if (QString::fromStdString(tab->path().string()) == absolute) {
+            tabs_->setCurrentIndex(i);
+            return tab;
+        }
+    }
+    std::unique_ptr<pdf::Document> document;
+    try {
+        document = std::make_unique<pdf::Document>(pdf::Document::open(toPath(absolute), true));
+    } catch (const pdf::PdfError& error) {
+        reportError(QString("The file \"%1\" cannot be opened.\n%2")
+                        .arg(QDir::toNativeSeparators(absolute), QString::fromUtf8(error.what())));
+        return nullptr;
+    }
+    auto* tab = new DocumentTab(std::move(document), tabs_);
+    connect(&tab->pages(), &PageView::currentPageChanged, this, [this] { updateStatus(); });
+    connect(&tab->pages(), &PageView::zoomChanged, this, [this] { updateStatus(); });
+    tabs_->setCurrentIndex(tabs_->addTab(tab, tab->displayName()));
+    tab->setFocus();
+    rememberRecent(absolute);
+    updateTitles();
+    updateStatus();
+    return tab;
+}
+
+void MainWindow::openWithDialog() {
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, "Open PDF", QString(), kPdfFilter);
+    for (const QString& path : paths) {
+        openFile(path);
+    }
+}
+
+DocumentTab* MainWindow::activeTab() const {
+    return qobject_cast<DocumentTab*>(tabs_->currentWidget());
+}
+
+DocumentTab* MainWindow::tabOf(const host::DocumentView* view) const {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
+        if (&tab->view() == view) {
+            return tab;
+        }
+    }
+    return nullptr;
+}
+
+int MainWindow::tabCount() const {
+    return tabs_->count();
+}
+
+bool MainWindow::save(DocumentTab* tab) {
+    if (tab == nullptr) {
+        return false;
+    }
+    if (tab->path().empty()) {
+        return saveAs(tab);
+    }
+    try {
+        tab->saveAs(tab->path());
+    } catch (const pdf::PdfError& error) {
+        reportError(
+            QString("The document cannot be saved.\n%1").arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+    updateTitles();
+    return true;
+}
+
+bool MainWindow::saveAs(DocumentTab* tab) {
+    if (tab == nullptr) {
+        return false;
+    }
+    QString target = QFileDialog::getSaveFileName(
+        this, "Save PDF As", QString::fromStdString(tab->path().string()), kPdfFilter);
+    if (target.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(target).suffix().isEmpty()) {
+        target += ".pdf";
+    }
+    try {
+        tab->saveAs(toPath(target));
+    } catch (const pdf::PdfError& error) {
+        reportError(
+            QString("The document cannot be saved.\n%1").arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+    rememberRecent(QFileInfo(target).absoluteFilePath());
+    updateTitles();
+    return true;
+}
+
+bool MainWindow::closeTab(DocumentTab* tab) {
+    if (tab == nullptr) {
+        return false;
+    }
+    if (tab->hasUnsavedChanges()) {
+        tabs_->setCurrentWidget(tab);
+        const auto answer = QMessageBox::question(
+            this, kApplicationTitle,
+            QString("Save the changes to \"%1\" before closing?").arg(tab->displayName()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(tab))) {
+            return false;
+        }
+    }
+    tabs_->removeTab(tabs_->indexOf(tab));
+    delete tab;
+    updateTitles();
+    updateStatus();
+    return true;
+}
+
+void MainWindow::printActive() {
+    DocumentTab* tab = activeTab();
+    if (tab == nullptr) {
+        return;
+    }
+    PrintRequest request;
+    request.firstPage = 0;
+    request.lastPage = tab->pages().pageCount() - 1;
+    request.interactive = true;
+    printDocument(this, tab->document(), request);
+}
+
+void MainWindow::goToPageDialog() {
+    DocumentTab* tab = activeTab();
+    if (tab == nullptr || tab->pages().pageCount() == 0) {
+        return;
+    }
+    bool ok = false;
+    const int page =
+        QInputDialog::getInt(this, "Go to Page", "Page:", tab->pages().currentPage() + 1, 1,
+                             tab->pages().pageCount(), 1, &ok);
+    if (ok) {
+        tab->pages().goToPage(page - 1);
+    }
+}
+
+void MainWindow::refreshDocuments() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        qobject_cast<DocumentTab*>(tabs_->widget(i))->refresh();
+    }
+    syncExtensionMenus();
+    updateTitles();
+    updateStatus();
+}
+
+void MainWindow::updateTitles() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
+        tabs_->setTabText(i, tab->displayName() + (tab->hasUnsavedChanges() ? " *" : ""));
+        tabs_->setTabToolTip(i, QString::fromStdString(tab->path().string()));
+    }
+    DocumentTab* tab = activeTab();
+    if (tab == nullptr) {
+        setWindowTitle(kApplicationTitle);
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(tab->displayName() + "[*] - " + kApplicationTitle);
+    setWindowModified(tab->hasUnsavedChanges());
+}
+
+void MainWindow::updateStatus() {
+    DocumentTab* tab = activeTab();
+    if (tab == nullptr || tab->pages().pageCount() == 0) {
+        pageLabel_->clear();
+        zoomLabel_->clear();
+        return;
+    }
+    pageLabel_->setText(
+        QString("Page %1 of %2").arg(tab->pages().currentPage() + 1).arg(tab->pages().pageCount()));
+    zoomLabel_->setText(QString("%1%").arg(tab->pages().zoomPercent()));
+}
+
+QStringList MainWindow::recentFiles() const {
+    return deskSettings().value(kRecentKey).toStringList();
+}
+
+void MainWindow::rememberRecent(const QString& path) {
+    QStringList recent = recentFiles();
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentFiles) {
+        recent.removeLast();
+    }
+    deskSettings().setValue(kRecentKey, recent);
+}
+
+void MainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList recent = recentFiles();
+    for (const QString& path : recent) {
+        recentMenu_->addAction(QDir::toNativeSeparators(path), this,
+                               [this, path] { openFile(path); });
+    }
+    if (recent.isEmpty()) {
+        recentMenu_->addAction("(none)")->setEnabled(false);
+    }
+}
+
+void MainWindow::reportError(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok, this);
+    box.setObjectName("DeskError");
+    box.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
+        if (!tab->hasUnsavedChanges()) {
+            continue;
+        }
+        tabs_->setCurrentIndex(i);
+        const auto answer = QMessageBox::question(
+            this, kApplicationTitle,
+            QString("Save the changes to \"%1\" before quitting?").arg(tab->displayName()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(tab))) {
+            event->ignore();
+            return;
+        }
+    }
+    // The extensions have the last word (a logged-on session logs off first).
+    if (mayQuit_ && !mayQuit_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        for (const QUrl& url : event->mimeData()->urls()) {
+            if (url.isLocalFile() && url.toLocalFile().endsWith(".pdf", Qt::CaseInsensitive)) {
+                event->acceptProposedAction();
+                return;
+            }
+        }
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            openFile(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+}
+
+}  // namespace lumar::desk

@@ -1,0 +1,91 @@
+#pragma once
+
+// The desktop host's main window: the open documents as tabs (the current
+// tab is the active document), the File and View menus followed by the
+// extensions' menus, and a status bar with the page, the zoom and the
+// document progress monitor.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace lumar::host {
+class DocumentView;
+class MenuBar;
+}  // namespace lumar::host
+
+namespace lumar::desk {
+
+class DocumentTab;
+class MenuMirror;
+class StatusProgress;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `mayQuit` asks the extensions whether the application may quit now.
+    MainWindow(host::MenuBar& menus, std::function<bool()> mayQuit, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens a PDF file in a new tab, or brings its tab to the front when it
+    // is open already. Shows why when it cannot be opened. Returns the tab.
+    DocumentTab* openFile(const QString& path);
+
+    DocumentTab* activeTab() const;
+    DocumentTab* tabOf(const host::DocumentView* view) const;
+    int tabCount() const;
+
+    // Saves the active document in its file, or asks for one; false when it
+    // was not saved.
+    bool save(DocumentTab* tab);
+    bool saveAs(DocumentTab* tab);
+    // Closes a tab, asking first when its document has unsaved changes.
+    bool closeTab(DocumentTab* tab);
+
+    StatusProgress& progress() { return *progress_; }
+    MenuMirror& menuMirror() { return *mirror_; }
+
+    // Adds the extensions' menus after the host's own.
+    void syncExtensionMenus();
+
+    // Brings every tab up to date after an extension worked on documents:
+    // pages, titles and the unsaved-changes marks.
+    void refreshDocuments();
+
+    QStringList recentFiles() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void openWithDialog();
+    void printActive();
+    void goToPageDialog();
+    void updateTitles();
+    void updateStatus();
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+    void reportError(const QString& message);
+
+    std::function<bool()> mayQuit_;
+    QTabWidget* tabs_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    MenuMirror* mirror_;
+    StatusProgress* progress_;
+    QLabel* pageLabel_;
+    QLabel* zoomLabel_;
+};
+
+}  // namespace lumar::desk

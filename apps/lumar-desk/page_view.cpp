@@ -1,0 +1,251 @@
+#include "page_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/pdf/document.h"
+#include "platform/pdf/page_renderer.h"
+#include "platform/pdf/pdf_error.h"
+
+namespace lumar::desk {
+
+namespace {
+
+constexpr int kZoomSteps[] = {10, 25, 33, 50, 67, 75, 90, 100, 125, 150, 200, 300, 400, 600, 800};
+
+}  // namespace
+
+PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName("PageView");
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(true);
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    viewport()->setPalette(palette);
+    viewport()->setCursor(Qt::OpenHandCursor);
+}
+
+PageView::~PageView() = default;
+
+void PageView::showDocument(const pdf::Document& document) {
+    const int keepPage = currentPage();
+    renderer_.reset();
+    cache_.clear();
+    std::vector<QSizeF> sizes;
+    try {
+        renderer_ = std::make_unique<pdf::PageRenderer>(document);
+        for (int i = 0; i < renderer_->pageCount(); ++i) {
+            const pdf::PageSize size = renderer_->pageSize(i);
+            sizes.emplace_back(size.width, size.height);
+        }
+    } catch (const pdf::PdfError&) {
+        // Nothing to show; the view stays empty.
+        renderer_.reset();
+    }
+    layout_.setPageSizes(std::move(sizes));
+    setScale(fitWidth_ ? layout_.scaleToFitWidth(viewport()->width()) : layout_.scale(),
+             std::max(keepPage, 0));
+}
+
+double PageView::pixelsPerPointAt100() const {
+    return logicalDpiX() / 72.0;
+}
+
+int PageView::zoomPercent() const {
+    return static_cast<int>(std::lround(layout_.scale() / pixelsPerPointAt100() * 100));
+}
+
+void PageView::setZoomPercent(int percent) {
+    fitWidth_ = false;
+    setScale(percent / 100.0 * pixelsPerPointAt100(), currentPage());
+}
+
+void PageView::zoomIn() {
+    const int now = zoomPercent();
+    for (int step : kZoomSteps) {
+        if (step > now) {
+            setZoomPercent(step);
+            return;
+        }
+    }
+}
+
+void PageView::zoomOut() {
+    const int now = zoomPercent();
+    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step) {
+        if (*step < now) {
+            setZoomPercent(*step);
+            return;
+        }
+    }
+}
+
+void PageView::fitWidth() {
+    fitWidth_ = true;
+    setScale(layout_.scaleToFitWidth(viewport()->width()), currentPage());
+}
+
+void PageView::setScale(double pixelsPerPoint, int keepPage) {
+    const bool changed = std::abs(pixelsPerPoint - layout_.scale()) > 1e-9;
+    layout_.setScale(pixelsPerPoint);
+    updateScrollBars();
+    if (keepPage >= 0 && keepPage < layout_.pageCount()) {
+        verticalScrollBar()->setValue(layout_.pageRect(keepPage, viewport()->width()).top() -
+                                      PageLayout::kMargin);
+    }
+    viewport()->update();
+    if (changed) {
+        Q_EMIT zoomChanged(zoomPercent());
+    }
+    reportCurrentPage();
+}
+
+void PageView::updateScrollBars() {
+    const QSize content = layout_.contentSize(viewport()->width());
+    const QSize room = viewport()->size();
+    verticalScrollBar()->setRange(0, std::max(0, content.height() - room.height()));
+    verticalScrollBar()->setPageStep(room.height());
+    verticalScrollBar()->setSingleStep(40);
+    horizontalScrollBar()->setRange(0, std::max(0, content.width() - room.width()));
+    horizontalScrollBar()->setPageStep(room.width());
+    horizontalScrollBar()->setSingleStep(40);
+}
+
+QPoint PageView::contentOffset() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+int PageView::currentPage() const {
+    if (layout_.pageCount() == 0) {
+        return -1;
+    }
+    return layout_.pageAt(verticalScrollBar()->value() + viewport()->height() / 4);
+}
+
+void PageView::goToPage(int index) {
+    if (layout_.pageCount() == 0) {
+        return;
+    }
+    index = std::clamp(index, 0, layout_.pageCount() - 1);
+    verticalScrollBar()->setValue(layout_.pageRect(index, viewport()->width()).top() -
+                                  PageLayout::kMargin);
+    reportCurrentPage();
+}
+
+void PageView::reportCurrentPage() {
+    const int page = currentPage();
+    if (page != reportedPage_) {
+        reportedPage_ = page;
+        Q_EMIT currentPageChanged(page);
+    }
+}
+
+const QImage* PageView::picture(int page) {
+    const double scale = layout_.scale() * devicePixelRatioF();
+    auto found = std::find_if(cache_.begin(), cache_.end(), [&](const Picture& picture) {
+        return picture.page == page && std::abs(picture.scale - scale) < 1e-9;
+    });
+    if (found != cache_.end()) {
+        cache_.splice(cache_.begin(), cache_, found);
+        return &cache_.front().image;
+    }
+    if (!renderer_) {
+        return nullptr;
+    }
+    QImage image;
+    try {
+        pdf::PageImage drawn = renderer_->render(page, scale * 72.0);
+        image = QImage(drawn.width, drawn.height, QImage::Format_ARGB32);
+        for (int row = 0; row < drawn.height; ++row) {
+            std::copy_n(drawn.pixels.data() + static_cast<std::ptrdiff_t>(row) * drawn.width,
+                        drawn.width, reinterpret_cast<std::uint32_t*>(image.scanLine(row)));
+        }
+        image.setDevicePixelRatio(devicePixelRatioF());
+        ++drawn_;
+    } catch (const pdf::PdfError&) {
+        image = QImage();  // drawn as an empty page with a cross
+    }
+    cache_.push_front(Picture{page, scale, std::move(image)});
+    if (cache_.size() > kCachedPages) {
+        cache_.pop_back();
+    }
+    return &cache_.front().image;
+}
+
+void PageView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(viewport());
+    const QPoint offset = contentOffset();
+    const auto [first, last] = layout_.pagesIn(offset.y(), offset.y() + viewport()->height());
+    for (int page = first; page <= last; ++page) {
+        const QRect rect = layout_.pageRect(page, viewport()->width()).translated(-offset);
+        painter.fillRect(rect.translated(2, 2), QColor(0x50, 0x50, 0x50));
+        painter.fillRect(rect, Qt::white);
+        const QImage* image = picture(page);
+        if (image != nullptr && !image->isNull()) {
+            painter.drawImage(rect, *image);
+        } else {
+            painter.setPen(Qt::lightGray);
+            painter.drawLine(rect.topLeft(), rect.bottomRight());
+            painter.drawLine(rect.topRight(), rect.bottomLeft());
+        }
+    }
+}
+
+void PageView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    const int keep = currentPage();
+    if (fitWidth_) {
+        setScale(layout_.scaleToFitWidth(viewport()->width()), keep);
+    } else {
+        updateScrollBars();
+    }
+}
+
+void PageView::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    viewport()->update();
+    reportCurrentPage();
+}
+
+void PageView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Home:
+        goToPage(0);
+        return;
+    case Qt::Key_End:
+        goToPage(pageCount() - 1);
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+// The standard tool: the hand drags the pages.
+void PageView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = true;
+        dragStart_ = event->position().toPoint();
+        dragScroll_ = contentOffset();
+        viewport()->setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void PageView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) {
+        const QPoint moved = event->position().toPoint() - dragStart_;
+        horizontalScrollBar()->setValue(dragScroll_.x() - moved.x());
+        verticalScrollBar()->setValue(dragScroll_.y() - moved.y());
+    }
+}
+
+void PageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        viewport()->setCursor(Qt::OpenHandCursor);
+    }
+}
+
+}  // namespace lumar::desk

@@ -1,0 +1,91 @@
+#pragma once
+
+// A scrolling view of a document's pages, one below the other. Only the
+// pages that show are drawn; the last few pictures are kept so that
+// scrolling back and forth does not draw them again.
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPoint>
+#include <list>
+#include <memory>
+
+#include "page_layout.h"
+
+namespace lumar::pdf {
+class Document;
+class PageRenderer;
+}  // namespace lumar::pdf
+
+namespace lumar::desk {
+
+class PageView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit PageView(QWidget* parent = nullptr);
+    ~PageView() override;
+
+    // Shows the document as it is now (again, after it changed). The view
+    // keeps its page and zoom as far as the document allows.
+    void showDocument(const pdf::Document& document);
+
+    int pageCount() const { return layout_.pageCount(); }
+    // The page at the middle of the window's upper half.
+    int currentPage() const;
+    void goToPage(int index);
+
+    // Zoom in percent of the page's real size on screen.
+    int zoomPercent() const;
+    void setZoomPercent(int percent);
+    void zoomIn();
+    void zoomOut();
+    // Keeps the widest page as wide as the window, also when it is resized.
+    void fitWidth();
+    bool fitsWidth() const { return fitWidth_; }
+
+    // Pictures kept for scrolling back (a page at one zoom each).
+    static constexpr std::size_t kCachedPages = 12;
+    std::size_t cachedPictures() const { return cache_.size(); }
+    // How many pages were drawn since the view was made.
+    int picturesDrawn() const { return drawn_; }
+
+Q_SIGNALS:
+    void currentPageChanged(int index);
+    void zoomChanged(int percent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Picture {
+        int page;
+        double scale;
+        QImage image;
+    };
+
+    double pixelsPerPointAt100() const;
+    void setScale(double pixelsPerPoint, int keepPage);
+    void updateScrollBars();
+    QPoint contentOffset() const;
+    const QImage* picture(int page);
+    void reportCurrentPage();
+
+    PageLayout layout_;
+    std::unique_ptr<pdf::PageRenderer> renderer_;
+    std::list<Picture> cache_;  // most recently used first
+    bool fitWidth_ = true;
+    int drawn_ = 0;
+    int reportedPage_ = -1;
+    QPoint dragStart_;
+    QPoint dragScroll_;
+    bool dragging_ = false;
+};
+
+}  // namespace lumar::desk
