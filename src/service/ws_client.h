@@ -139,7 +139,9 @@ private:
         void Add(const char* name, std::int32_t value);
         void Add(const char* name, bool value);
         void Add(const char* name, const std::string& value);
-        const std::vector<std::pair<const char*, std::string>>& List() const { return list_; }
+        [[nodiscard]] const std::vector<std::pair<const char*, std::string>>& List() const {
+            return list_;
+        }
 
     private:
         std::vector<std::pair<const char*, std::string>> list_;

@@ -24,7 +24,7 @@ struct ProxySettings {
 struct TransportLimits {
     std::int64_t connectTimeoutMs = 15'000;
     std::int64_t totalTimeoutMs = 120'000;
-    std::int64_t maxAnswerBytes = 64 * 1024 * 1024;
+    std::int64_t maxAnswerBytes = std::int64_t{64} * 1024 * 1024;
 };
 
 // All texts in UTF-8.

@@ -14,7 +14,7 @@ namespace {
 // a hostile one with deep nesting or long names cannot make the walk grow
 // out of proportion.
 constexpr std::size_t kPathBytesPerAnswerByte = 16;
-constexpr std::size_t kPathBytesMinimum = 1024 * 1024;
+constexpr std::size_t kPathBytesMinimum = std::size_t{1024} * 1024;
 
 std::string_view LocalName(const pugi::xml_node& node) {
     std::string_view name = node.name();
@@ -23,7 +23,8 @@ std::string_view LocalName(const pugi::xml_node& node) {
 }
 
 pugi::xml_node FirstElement(const pugi::xml_node& parent) {
-    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = parent.first_child(); !child.empty();
+         child = child.next_sibling()) {
         if (child.type() == pugi::node_element) {
             return child;
         }
@@ -32,7 +33,7 @@ pugi::xml_node FirstElement(const pugi::xml_node& parent) {
 }
 
 pugi::xml_node NextElement(const pugi::xml_node& node) {
-    for (pugi::xml_node next = node.next_sibling(); next; next = next.next_sibling()) {
+    for (pugi::xml_node next = node.next_sibling(); !next.empty(); next = next.next_sibling()) {
         if (next.type() == pugi::node_element) {
             return next;
         }
@@ -41,7 +42,7 @@ pugi::xml_node NextElement(const pugi::xml_node& node) {
 }
 
 pugi::xml_node ChildElement(const pugi::xml_node& parent, std::string_view localName) {
-    for (pugi::xml_node child = FirstElement(parent); child; child = NextElement(child)) {
+    for (pugi::xml_node child = FirstElement(parent); !child.empty(); child = NextElement(child)) {
         if (LocalName(child) == localName) {
             return child;
         }
@@ -52,7 +53,8 @@ pugi::xml_node ChildElement(const pugi::xml_node& parent, std::string_view local
 // The text of an element: its character data and CDATA sections together.
 std::string TextOf(const pugi::xml_node& element) {
     std::string text;
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = element.first_child(); !child.empty();
+         child = child.next_sibling()) {
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
             text += child.value();
         }
@@ -60,7 +62,7 @@ std::string TextOf(const pugi::xml_node& element) {
     return text;
 }
 
-std::string Trimmed(std::string text) {
+std::string Trimmed(const std::string& text) {
     const char* blanks = " \t\r\n";
     const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string::npos) {
@@ -133,7 +135,8 @@ bool CollectLeaves(const pugi::xml_node& result, std::size_t budget,
 }
 
 bool HasDoctype(const pugi::xml_document& document) {
-    for (pugi::xml_node child = document.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = document.first_child(); !child.empty();
+         child = child.next_sibling()) {
         if (child.type() == pugi::node_doctype) {
             return true;
         }
@@ -223,7 +226,7 @@ Answer ReadAnswer(const HttpReply& reply, std::string_view url) {
     Parsed parsed;
     Parse(reply.body, parsed);
     const pugi::xml_node first = FirstElement(parsed.body);
-    const bool fault = first && LocalName(first) == "Fault";
+    const bool fault = !first.empty() && LocalName(first) == "Fault";
 
     if (reply.statusCode != 200) {
         if (fault) {

@@ -54,17 +54,17 @@ public:
     virtual long Invoke(std::string_view uri, long reserved, long useProxy);
 
     // A readable text for the last status.
-    virtual std::string GetStatusText() const;
+    [[nodiscard]] virtual std::string GetStatusText() const;
     // The text of the first leaf element at `path`, or "" when there is none.
-    virtual std::string GetValue(std::string_view path) const;
+    [[nodiscard]] virtual std::string GetValue(std::string_view path) const;
 
-    virtual long GetResultCount() const;
+    [[nodiscard]] virtual long GetResultCount() const;
     // The text and the path of the index-th leaf element; "" out of range.
-    virtual std::string GetResultValue(long index) const;
-    virtual std::string GetResultName(long index) const;
+    [[nodiscard]] virtual std::string GetResultValue(long index) const;
+    [[nodiscard]] virtual std::string GetResultName(long index) const;
 
     // The request body Invoke last sent (UTF-8), for diagnostics and tests.
-    const std::string& LastRequest() const { return lastRequest_; }
+    [[nodiscard]] const std::string& LastRequest() const { return lastRequest_; }
 
 private:
     Transport transport_;
