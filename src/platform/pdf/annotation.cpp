@@ -1,6 +1,7 @@
 #include "platform/pdf/annotation.h"
 
 #include "platform/pdf/internal/document_state.h"
+#include "platform/pdf/internal/guard.h"
 #include "platform/pdf/internal/object_util.h"
 #include "platform/pdf/internal/text_string.h"
 #include "platform/pdf/pdf_error.h"
@@ -18,7 +19,8 @@ QPDFObjectHandle& requireDictionary(const internal::ObjectRef& ref) {
 }
 
 void change(const internal::ObjectRef& ref, const std::string& key, QPDFObjectHandle value) {
-    requireDictionary(ref).replaceKey(key, std::move(value));
+    internal::guarded("Cannot change the annotation",
+                      [&] { requireDictionary(ref).replaceKey(key, std::move(value)); });
     if (ref.document) {
         ref.document->markChanged();
     }
@@ -38,15 +40,21 @@ bool Annotation::isValid() const {
 }
 
 std::string Annotation::subtype() const {
-    return internal::nameOf(requireDictionary(*ref_).getKey("/Subtype"));
+    return internal::guarded("Cannot read the annotation", [&] {
+        return internal::nameOf(requireDictionary(*ref_).getKey("/Subtype"));
+    });
 }
 
 std::string Annotation::title() const {
-    return internal::textOf(requireDictionary(*ref_).getKey("/T"));
+    return internal::guarded("Cannot read the annotation's title", [&] {
+        return internal::textOf(requireDictionary(*ref_).getKey("/T"));
+    });
 }
 
 std::string Annotation::contents() const {
-    return internal::textOf(requireDictionary(*ref_).getKey("/Contents"));
+    return internal::guarded("Cannot read the annotation's contents", [&] {
+        return internal::textOf(requireDictionary(*ref_).getKey("/Contents"));
+    });
 }
 
 void Annotation::setTitle(const std::string& cp1252) {
@@ -66,23 +74,28 @@ void Annotation::setColour(const RgbColour& colour) {
 }
 
 std::optional<RgbColour> Annotation::colour() const {
-    QPDFObjectHandle c = requireDictionary(*ref_).getKey("/C");
-    if (!c.isArray() || c.getArrayNItems() != 3) {
-        return std::nullopt;
-    }
-    double v[3];
-    for (int i = 0; i < 3; ++i) {
-        QPDFObjectHandle item = c.getArrayItem(i);
-        if (!item.isNumber()) {
-            return std::nullopt;
-        }
-        v[i] = item.getNumericValue();
-    }
-    return RgbColour{v[0], v[1], v[2]};
+    return internal::guarded("Cannot read the annotation's colour",
+                             [&]() -> std::optional<RgbColour> {
+                                 QPDFObjectHandle c = requireDictionary(*ref_).getKey("/C");
+                                 if (!c.isArray() || c.getArrayNItems() != 3) {
+                                     return std::nullopt;
+                                 }
+                                 double v[3];
+                                 for (int i = 0; i < 3; ++i) {
+                                     QPDFObjectHandle item = c.getArrayItem(i);
+                                     if (!item.isNumber()) {
+                                         return std::nullopt;
+                                     }
+                                     v[i] = item.getNumericValue();
+                                 }
+                                 return RgbColour{v[0], v[1], v[2]};
+                             });
 }
 
 Rect Annotation::rect() const {
-    return internal::rectOf(requireDictionary(*ref_).getKey("/Rect"));
+    return internal::guarded("Cannot read the annotation's rectangle", [&] {
+        return internal::rectOf(requireDictionary(*ref_).getKey("/Rect"));
+    });
 }
 
 void Annotation::setRect(const Rect& rect) {
@@ -90,8 +103,10 @@ void Annotation::setRect(const Rect& rect) {
 }
 
 bool Annotation::isOpen() const {
-    QPDFObjectHandle open = requireDictionary(*ref_).getKey("/Open");
-    return open.isBool() && open.getBoolValue();
+    return internal::guarded("Cannot read the annotation", [&] {
+        QPDFObjectHandle open = requireDictionary(*ref_).getKey("/Open");
+        return open.isBool() && open.getBoolValue();
+    });
 }
 
 void Annotation::setOpen(bool open) {
@@ -102,11 +117,14 @@ void Annotation::setOpen(bool open) {
 }
 
 std::optional<Annotation> Annotation::popup() const {
-    QPDFObjectHandle note = requireDictionary(*ref_).getKey("/Popup");
-    if (!note.isDictionary()) {
-        return std::nullopt;
-    }
-    return Annotation(internal::makeRef(ref_->document, note));
+    return internal::guarded("Cannot read the annotation's note window",
+                             [&]() -> std::optional<Annotation> {
+                                 QPDFObjectHandle note = requireDictionary(*ref_).getKey("/Popup");
+                                 if (!note.isDictionary()) {
+                                     return std::nullopt;
+                                 }
+                                 return Annotation(internal::makeRef(ref_->document, note));
+                             });
 }
 
 CosObject Annotation::object() const {
@@ -114,8 +132,10 @@ CosObject Annotation::object() const {
 }
 
 bool Annotation::operator==(const Annotation& other) const {
-    return ref_->document == other.ref_->document &&
-           internal::sameObject(ref_->live(), other.ref_->live());
+    return internal::guarded("Cannot compare annotations", [&] {
+        return ref_->document == other.ref_->document &&
+               internal::sameObject(ref_->live(), other.ref_->live());
+    });
 }
 
 }  // namespace lumar::pdf

@@ -1,11 +1,12 @@
 #include "platform/pdf/document.h"
 
+#include <fstream>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFSystemError.hh>
-#include <fstream>
 #include <system_error>
 
 #include "platform/pdf/internal/document_state.h"
+#include "platform/pdf/internal/guard.h"
 #include "platform/pdf/pdf_error.h"
 
 namespace lumar::pdf {
@@ -144,18 +145,20 @@ std::filesystem::path Document::path() const {
 }
 
 PdfVersion Document::version() const {
-    const std::string text = internal::openState(state_).pdf().getPDFVersion();
-    PdfVersion version{1, 0};
-    const auto dot = text.find('.');
-    try {
-        version.major = std::stoi(text.substr(0, dot));
-        if (dot != std::string::npos) {
-            version.minor = std::stoi(text.substr(dot + 1));
+    return internal::guarded("Cannot read the PDF version", [&] {
+        const std::string text = internal::openState(state_).pdf().getPDFVersion();
+        PdfVersion version{1, 0};
+        const auto dot = text.find('.');
+        try {
+            version.major = std::stoi(text.substr(0, dot));
+            if (dot != std::string::npos) {
+                version.minor = std::stoi(text.substr(dot + 1));
+            }
+        } catch (const std::exception&) {
+            // A header such as "%PDF-x" that qpdf let through: report 1.0.
         }
-    } catch (const std::exception&) {
-        // A header such as "%PDF-x" that qpdf let through: report 1.0.
-    }
-    return version;
+        return version;
+    });
 }
 
 bool Document::wasRepaired() const {
@@ -163,28 +166,36 @@ bool Document::wasRepaired() const {
 }
 
 int Document::pageCount() const {
-    return static_cast<int>(internal::openState(state_).pdf().getAllPages().size());
+    return internal::guarded("Cannot count the pages", [&] {
+        return static_cast<int>(internal::openState(state_).pdf().getAllPages().size());
+    });
 }
 
 Page Document::page(int index) const {
-    const auto& pages = internal::openState(state_).pdf().getAllPages();
-    if (index < 0 || index >= static_cast<int>(pages.size())) {
-        throw PdfError(ErrorCode::BadPageRange,
-                       "The document has no page " + std::to_string(index + 1) + ".");
-    }
-    return Page(internal::makeRef(state_, pages[static_cast<size_t>(index)]));
+    return internal::guarded("Cannot read the page", [&] {
+        const auto& pages = internal::openState(state_).pdf().getAllPages();
+        if (index < 0 || index >= static_cast<int>(pages.size())) {
+            throw PdfError(ErrorCode::BadPageRange,
+                           "The document has no page " + std::to_string(index + 1) + ".");
+        }
+        return Page(internal::makeRef(state_, pages[static_cast<size_t>(index)]));
+    });
 }
 
 Permission Document::permissionRequest(int object, int operation) const {
-    QPDF& pdf = internal::openState(state_).pdf();
-    if (object != kPermissionObjectDocument || operation != kPermissionTextExtraction) {
-        return Permission::Unknown;
-    }
-    return pdf.allowExtractAll() ? Permission::Granted : Permission::Denied;
+    return internal::guarded("Cannot read the permissions", [&] {
+        QPDF& pdf = internal::openState(state_).pdf();
+        if (object != kPermissionObjectDocument || operation != kPermissionTextExtraction) {
+            return Permission::Unknown;
+        }
+        return pdf.allowExtractAll() ? Permission::Granted : Permission::Denied;
+    });
 }
 
 CosObject Document::root() const {
-    return CosObject(internal::makeRef(state_, internal::openState(state_).pdf().getRoot()));
+    return internal::guarded("Cannot read the document's catalog", [&] {
+        return CosObject(internal::makeRef(state_, internal::openState(state_).pdf().getRoot()));
+    });
 }
 
 }  // namespace lumar::pdf

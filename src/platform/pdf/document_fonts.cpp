@@ -89,7 +89,9 @@ private:
         return visited_.insert(object.getObjGen()).second;
     }
 
-    Font describe(QPDFObjectHandle font, const std::string& resourceName) {
+    // Descendants are described one level deep: a composite font's
+    // descendants are CIDFonts, which have none (a damaged file may loop).
+    Font describe(QPDFObjectHandle font, const std::string& resourceName, bool top = true) {
         Font result;
         result.subtype = nameOf(font.getKey("/Subtype"));
         result.name = nameOf(font.getKey("/BaseFont"));
@@ -101,12 +103,12 @@ private:
         }
         result.encoding = encodingOf(font, result.subtype);
         result.object = CosObject(internal::makeRef(document_, font));
-        if (result.subtype == "Type0") {
+        if (result.subtype == "Type0" && top) {
             QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
             if (descendants.isArray()) {
                 for (auto& d : descendants.aitems()) {
                     if (d.isDictionary()) {
-                        result.descendants.push_back(describe(d, resourceName));
+                        result.descendants.push_back(describe(d, resourceName, false));
                     }
                 }
             }

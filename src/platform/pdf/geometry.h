@@ -1,6 +1,7 @@
 #pragma once
 
-// Small value types shared by the engine's classes.
+// Small value types shared by the engine's classes. The engine's headers
+// stay valid C++17 (see CMakeLists.txt).
 
 namespace lumar::pdf {
 
@@ -15,13 +16,15 @@ struct Rect {
 
     double width() const { return right - left; }
     double height() const { return top - bottom; }
-    bool operator==(const Rect&) const = default;
+    bool operator==(const Rect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
 };
 
 struct PdfVersion {
     int major = 1;
     int minor = 3;
-    bool operator==(const PdfVersion&) const = default;
+    bool operator==(const PdfVersion& o) const { return major == o.major && minor == o.minor; }
 };
 
 // An RGB colour with components from 0 to 1.
@@ -29,7 +32,9 @@ struct RgbColour {
     double red = 0;
     double green = 0;
     double blue = 0;
-    bool operator==(const RgbColour&) const = default;
+    bool operator==(const RgbColour& o) const {
+        return red == o.red && green == o.green && blue == o.blue;
+    }
 };
 
 }  // namespace lumar::pdf

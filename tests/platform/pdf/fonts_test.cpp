@@ -1,3 +1,6 @@
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
 #include <gtest/gtest.h>
 
 #include "fixtures/pdf_builder.h"
@@ -117,6 +120,40 @@ TEST(Fonts, EachFontOnceAcrossPagesAndFormXObjects) {
     EXPECT_EQ(names(doc.fonts(2, 2)), (std::vector<std::string>{"Times-Roman"}));
     EXPECT_THROW(doc.fonts(0, 4), PdfError);
     EXPECT_THROW(doc.fonts(2, 1), PdfError);
+}
+
+// Loops that a damaged or hostile file can build: a composite font listed as
+// its own descendant, a form XObject drawing itself. The walk reports each
+// font once and ends.
+TEST(Fonts, LoopsInTheFileEndTheWalk) {
+    PdfBuilder builder;
+    builder.pages(1);
+    const int composite = builder.addFont(fontOptions(FontKind::Composite, "", "", false));
+    builder.text(fixtures::TextRun{0, 72, 700, "loop", composite, 12, true});
+    const std::string clean = builder.bytes();
+
+    QPDF pdf;
+    pdf.processMemoryFile("loop.pdf", clean.data(), clean.size());
+    QPDFObjectHandle page = pdf.getAllPages().at(0);
+    QPDFObjectHandle form = page.getKey("/Resources").getKey("/XObject").getKey("/Fm0");
+    QPDFObjectHandle font = form.getDict().getKey("/Resources").getKey("/Font").getKey("/F0");
+    font.getKey("/DescendantFonts").setArrayItem(0, font);
+    QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+    xobjects.replaceKey("/Fm0", form);
+    form.getDict().getKey("/Resources").replaceKey("/XObject", xobjects);
+    QPDFWriter writer(pdf);
+    writer.setOutputMemory();
+    writer.write();
+    auto buffer = writer.getBufferSharedPointer();
+    Document doc = Document::openMemory(
+        std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize()),
+        "loop.pdf");
+
+    const std::vector<Font> fonts = doc.fonts(0, 0);
+    ASSERT_EQ(fonts.size(), 1u);
+    EXPECT_EQ(fonts[0].subtype, "Type0");
+    ASSERT_EQ(fonts[0].descendants.size(), 1u);
+    EXPECT_TRUE(fonts[0].descendants[0].descendants.empty());
 }
 
 }  // namespace
