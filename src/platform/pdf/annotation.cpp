@@ -20,7 +20,7 @@ QPDFObjectHandle& requireDictionary(const internal::ObjectRef& ref) {
 
 void change(const internal::ObjectRef& ref, const std::string& key, QPDFObjectHandle value) {
     internal::guarded("Cannot change the annotation",
-                      [&] { requireDictionary(ref).replaceKey(key, std::move(value)); });
+                      [&] { requireDictionary(ref).replaceKey(key, value); });
     if (ref.document) {
         ref.document->markChanged();
     }

@@ -22,40 +22,40 @@ public:
     // Takes an object as an annotation. Any dictionary is accepted (as the
     // host does); use isValid() to test. Throws PdfError(NotAnnotation) when
     // the object is no dictionary.
-    static Annotation fromObject(const CosObject& object);
+    [[nodiscard]] static Annotation fromObject(const CosObject& object);
 
     // An annotation is valid while its object is a dictionary; an entry of a
     // damaged annotation list that is not is invalid, and every other call
     // on it throws PdfError(NotAnnotation).
-    bool isValid() const;
+    [[nodiscard]] bool isValid() const;
 
     // The subtype name without its slash ("Text", "Popup", "Link" ...);
     // empty when absent.
-    std::string subtype() const;
+    [[nodiscard]] std::string subtype() const;
 
     // Title (/T) and contents (/Contents) as Windows-1252 bytes; empty when
     // absent. Characters outside the code page become '?'.
-    std::string title() const;
-    std::string contents() const;
+    [[nodiscard]] std::string title() const;
+    [[nodiscard]] std::string contents() const;
 
     // Each change marks the document as changed.
     void setTitle(const std::string& cp1252);
     void setContents(const std::string& cp1252);
     void setColour(const RgbColour& colour);
-    std::optional<RgbColour> colour() const;
+    [[nodiscard]] std::optional<RgbColour> colour() const;
 
     // The annotation rectangle in page coordinates, normalised.
-    Rect rect() const;
+    [[nodiscard]] Rect rect() const;
     void setRect(const Rect& rect);
 
     // The open state of a note (/Open); set on its note window too.
-    bool isOpen() const;
+    [[nodiscard]] bool isOpen() const;
     void setOpen(bool open);
 
     // The note window, when the annotation has one ("Popup" entry).
-    std::optional<Annotation> popup() const;
+    [[nodiscard]] std::optional<Annotation> popup() const;
 
-    CosObject object() const;
+    [[nodiscard]] CosObject object() const;
 
     // True when both handles denote the same annotation object.
     bool operator==(const Annotation& other) const;

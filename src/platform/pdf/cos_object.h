@@ -34,36 +34,36 @@ public:
     CosObject();
     explicit CosObject(std::shared_ptr<const internal::ObjectRef> ref);
 
-    CosType type() const;
+    [[nodiscard]] CosType type() const;
     bool isNull() const { return type() == CosType::Null; }
 
     // The value of a dictionary entry (a stream's dictionary counts); `key`
     // without the leading slash. Null when absent or when this is no
     // dictionary.
-    CosObject dictValue(const std::string& key) const;
+    [[nodiscard]] CosObject dictValue(const std::string& key) const;
 
     // Number of elements of an array, 0 for anything else.
-    int arrayLength() const;
+    [[nodiscard]] int arrayLength() const;
 
     // Element `index` of an array; null when out of range or no array.
-    CosObject arrayElement(int index) const;
+    [[nodiscard]] CosObject arrayElement(int index) const;
 
     // The text of a name without its slash (bytes as stored, after #xx
     // escapes are decoded); nullopt when this is no name.
-    std::optional<std::string> nameText() const;
+    [[nodiscard]] std::optional<std::string> nameText() const;
 
     // Numeric value of an integer or real; nullopt otherwise.
-    std::optional<double> number() const;
+    [[nodiscard]] std::optional<double> number() const;
 
     // Object and generation numbers of an indirect object; 0 for a direct one.
-    int objectNumber() const;
-    int generation() const;
+    [[nodiscard]] int objectNumber() const;
+    [[nodiscard]] int generation() const;
 
     // True when both handles denote the same indirect object of the same
     // document (direct objects compare by identity of the handle).
-    bool sameObject(const CosObject& other) const;
+    [[nodiscard]] bool sameObject(const CosObject& other) const;
 
-    const std::shared_ptr<const internal::ObjectRef>& ref() const { return ref_; }
+    [[nodiscard]] const std::shared_ptr<const internal::ObjectRef>& ref() const { return ref_; }
 
 private:
     std::shared_ptr<const internal::ObjectRef> ref_;

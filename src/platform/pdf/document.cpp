@@ -68,7 +68,7 @@ namespace {
 // without a system call per object (several times faster on large binders),
 // and later changes to the file cannot reach the open document. Larger
 // files are read from the file as needed.
-constexpr std::uintmax_t kReadWholeLimit = 256u * 1024 * 1024;
+constexpr std::uintmax_t kReadWholeLimit = std::uintmax_t{256} * 1024 * 1024;
 
 std::shared_ptr<QPDF> loadFromBytes(const std::string& name, bool repair, std::string bytes) {
     auto buffer = std::make_shared<const std::string>(std::move(bytes));

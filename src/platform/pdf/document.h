@@ -51,38 +51,38 @@ public:
     // Opens a file. With `repair` a damaged file is reconstructed when
     // possible (wasRepaired() then tells). Throws PdfError: FileNotFound,
     // FileOpen, Password (needs a password we lack) or Damaged.
-    static Document open(const std::filesystem::path& path, bool repair = true);
+    [[nodiscard]] static Document open(const std::filesystem::path& path, bool repair = true);
 
     // Opens a document held in memory; `description` names it in errors.
-    static Document openMemory(std::string bytes, const std::string& description,
-                               bool repair = true);
+    [[nodiscard]] static Document openMemory(std::string bytes, const std::string& description,
+                                             bool repair = true);
 
     // A new document without pages and without a file, version 1.3.
-    static Document createEmpty();
+    [[nodiscard]] static Document createEmpty();
 
-    Document(Document&&) noexcept;
-    Document& operator=(Document&&) noexcept;
+    Document(Document&& other) noexcept;
+    Document& operator=(Document&& other) noexcept;
     ~Document();
 
     // Closes the document without saving. Pages copied from it into other
     // documents stay valid there: the engine keeps the data they need.
     void close();
-    bool isOpen() const;
+    [[nodiscard]] bool isOpen() const;
 
     // kDocumentNeedsSave while changes are unsaved.
-    int flags() const;
+    [[nodiscard]] int flags() const;
 
     // The file the document was opened from or last saved to; empty for a
     // new document never saved.
-    std::filesystem::path path() const;
+    [[nodiscard]] std::filesystem::path path() const;
 
-    PdfVersion version() const;
-    bool wasRepaired() const;
+    [[nodiscard]] PdfVersion version() const;
+    [[nodiscard]] bool wasRepaired() const;
 
-    int pageCount() const;
+    [[nodiscard]] int pageCount() const;
 
     // Page `index` (from 0); PdfError(BadPageRange) when outside.
-    Page page(int index) const;
+    [[nodiscard]] Page page(int index) const;
 
     // Deletes pages first .. last (inclusive, from 0).
     void deletePages(int first, int last);
@@ -103,18 +103,18 @@ public:
     void save(const std::filesystem::path& target, const SaveOptions& options = {});
 
     // Whether the document's security allows an operation on an object.
-    Permission permissionRequest(int object, int operation) const;
+    [[nodiscard]] Permission permissionRequest(int object, int operation) const;
 
     // Every font used by pages first .. last, each reported once, in the
     // order first met: page resources and, recursively, form XObjects and
     // Type3 glyph resources.
-    std::vector<Font> fonts(int firstPage, int lastPage) const;
+    [[nodiscard]] std::vector<Font> fonts(int firstPage, int lastPage) const;
 
     // A word finder over the document as it is now.
-    WordFinder wordFinder() const;
+    [[nodiscard]] WordFinder wordFinder() const;
 
     // The document's catalog (for callers that walk objects themselves).
-    CosObject root() const;
+    [[nodiscard]] CosObject root() const;
 
     explicit Document(std::shared_ptr<internal::DocumentState> state);
 

@@ -82,7 +82,7 @@ public:
 private:
     // Indirect objects are visited once (this also ends reference loops);
     // direct ones cannot be told apart and are reported where they occur.
-    bool firstVisit(QPDFObjectHandle object) {
+    bool firstVisit(const QPDFObjectHandle& object) {
         if (!object.isIndirect()) {
             return true;
         }

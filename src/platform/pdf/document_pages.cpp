@@ -1,10 +1,11 @@
 // Deleting pages and inserting pages from another document.
 
-#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <set>
 
 #include "platform/pdf/document.h"
 #include "platform/pdf/internal/document_state.h"
+#include "platform/pdf/internal/object_util.h"
 #include "platform/pdf/pdf_error.h"
 
 namespace lumar::pdf {
@@ -28,6 +29,66 @@ std::shared_ptr<QPDF> snapshot(QPDF& pdf) {
                             reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
     QPDF* raw = copy.get();
     return {raw, [copy, buffer](QPDF*) mutable { copy.reset(); }};
+}
+
+// The form (/AcroForm) of a document, created when it has none.
+QPDFObjectHandle formOf(QPDF& pdf) {
+    QPDFObjectHandle root = pdf.getRoot();
+    QPDFObjectHandle form = root.getKey("/AcroForm");
+    if (!form.isDictionary()) {
+        form = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        root.replaceKey("/AcroForm", form);
+    }
+    if (!form.getKey("/Fields").isArray()) {
+        form.replaceKey("/Fields", QPDFObjectHandle::newArray());
+    }
+    return form;
+}
+
+// Lists the form fields of a copied page's widgets in the target's form.
+// The field objects came along with the page (the widgets reach them through
+// /Parent); what is missing is the form's reference to their top field. The
+// source form's default resources and appearance go along when the target
+// form has none, so the fields still draw.
+void registerFields(QPDF& target, QPDFObjectHandle page, QPDFObjectHandle sourceForm) {
+    QPDFObjectHandle annots = page.getKey("/Annots");
+    if (!annots.isArray()) {
+        return;
+    }
+    std::vector<QPDFObjectHandle> tops;
+    for (QPDFObjectHandle annot : annots.aitems()) {
+        if (!annot.isDictionary() || !annot.getKey("/Subtype").isNameAndEquals("/Widget")) {
+            continue;
+        }
+        QPDFObjectHandle field = annot;
+        std::set<QPDFObjGen> seen;
+        while (field.getKey("/Parent").isDictionary() &&
+               (!field.isIndirect() || seen.insert(field.getObjGen()).second)) {
+            field = field.getKey("/Parent");
+        }
+        tops.push_back(field);
+    }
+    if (tops.empty()) {
+        return;
+    }
+    QPDFObjectHandle form = formOf(target);
+    QPDFObjectHandle fields = form.getKey("/Fields");
+    for (const QPDFObjectHandle& top : tops) {
+        bool listed = false;
+        for (const QPDFObjectHandle& f : fields.aitems()) {
+            listed = listed || internal::sameObject(f, top);
+        }
+        if (!listed) {
+            fields.appendItem(top);
+        }
+    }
+    if (sourceForm.isDictionary()) {
+        for (const char* key : {"/DR", "/DA", "/NeedAppearances"}) {
+            if (!form.hasKey(key) && sourceForm.hasKey(key)) {
+                form.replaceKey(key, target.copyForeignObject(sourceForm.getKey(key)));
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -85,26 +146,20 @@ void Document::insertPages(int after, const Document& source, int first, int cou
         }
 
         const std::vector<QPDFObjectHandle> sourcePages = sourcePdf->getAllPages();
-        std::unique_ptr<QPDFAcroFormDocumentHelper> sourceForm;
-        std::unique_ptr<QPDFAcroFormDocumentHelper> targetForm;
-        if ((flags & kInsertAll) != 0) {
-            sourceForm = std::make_unique<QPDFAcroFormDocumentHelper>(*sourcePdf);
-            if (sourceForm->hasAcroForm()) {
-                targetForm = std::make_unique<QPDFAcroFormDocumentHelper>(target);
-            }
-        }
+        const bool carryFields = (flags & kInsertAll) != 0;
+        QPDFObjectHandle sourceForm = sourcePdf->getRoot().getKey("/AcroForm");
         int at = after + 1;
         for (int i = 0; i < count; ++i, ++at) {
-            QPDFObjectHandle page = sourcePages[static_cast<size_t>(first + i)];
+            const QPDFObjectHandle& page =
+                sourcePages[static_cast<size_t>(first) + static_cast<size_t>(i)];
             const std::vector<QPDFObjectHandle>& pages = target.getAllPages();
             if (at >= static_cast<int>(pages.size())) {
                 target.addPage(page, false);
             } else {
                 target.addPageAt(page, true, pages[static_cast<size_t>(at)]);
             }
-            if (targetForm) {
-                QPDFObjectHandle inserted = target.getAllPages()[static_cast<size_t>(at)];
-                targetForm->fixCopiedAnnotations(inserted, page, *sourceForm);
+            if (carryFields) {
+                registerFields(target, target.getAllPages()[static_cast<size_t>(at)], sourceForm);
             }
         }
     } catch (const PdfError&) {

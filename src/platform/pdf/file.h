@@ -20,7 +20,7 @@ inline constexpr int kFileCreate = 4;
 // FileOpen, FileIo).
 class File {
 public:
-    static File open(const std::filesystem::path& path, int mode);
+    [[nodiscard]] static File open(const std::filesystem::path& path, int mode);
 
     File(File&&) noexcept;
     File& operator=(File&&) noexcept;
@@ -28,13 +28,13 @@ public:
 
     void write(std::string_view bytes);
     void setPosition(std::int64_t position);
-    std::int64_t position() const;
-    std::int64_t length() const;
+    [[nodiscard]] std::int64_t position() const;
+    [[nodiscard]] std::int64_t length() const;
     // Closes the file; later calls throw. Closing twice is harmless.
     void close();
-    bool isOpen() const { return fd_ >= 0; }
+    [[nodiscard]] bool isOpen() const { return fd_ >= 0; }
 
-    const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 
 private:
     File(int fd, std::filesystem::path path);

@@ -14,8 +14,8 @@ struct Rect {
     double right = 0;
     double bottom = 0;
 
-    double width() const { return right - left; }
-    double height() const { return top - bottom; }
+    [[nodiscard]] double width() const { return right - left; }
+    [[nodiscard]] double height() const { return top - bottom; }
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }

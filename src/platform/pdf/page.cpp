@@ -28,7 +28,7 @@ QPDFObjectHandle annotsOf(QPDFObjectHandle page, bool create) {
     return annots;
 }
 
-int indexIn(QPDFObjectHandle annots, QPDFObjectHandle annotation) {
+int indexIn(QPDFObjectHandle annots, const QPDFObjectHandle& annotation) {
     if (!annots.isArray()) {
         return -1;
     }

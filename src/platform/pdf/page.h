@@ -25,17 +25,17 @@ class Page {
 public:
     // Media box and crop box (inherited values resolved; the crop box
     // defaults to the media box), normalised, in page coordinates.
-    Rect mediaBox() const;
-    Rect cropBox() const;
+    [[nodiscard]] Rect mediaBox() const;
+    [[nodiscard]] Rect cropBox() const;
 
     // The page's /Rotate value normalised to 0, 90, 180 or 270.
-    int rotation() const;
+    [[nodiscard]] int rotation() const;
 
     // The annotation list (/Annots) as stored, note windows included.
-    int annotationCount() const;
+    [[nodiscard]] int annotationCount() const;
     // Throws PdfError(BadArgument) for an index outside 0 .. count-1. An
     // entry that is no dictionary (a damaged file) comes back invalid.
-    Annotation annotation(int index) const;
+    [[nodiscard]] Annotation annotation(int index) const;
 
     // Creates an annotation of `subtype` with `rect`, belonging to this
     // page's document but not yet in the page's list.
@@ -51,7 +51,7 @@ public:
     // annotation that is not on the page is ignored.
     void removeAnnotation(const Annotation& annotation);
 
-    CosObject object() const;
+    [[nodiscard]] CosObject object() const;
 
     explicit Page(std::shared_ptr<const internal::ObjectRef> ref);
 

@@ -34,15 +34,15 @@ struct Word {
 // changing the document.
 class WordFinder {
 public:
-    WordFinder(WordFinder&&) noexcept;
-    WordFinder& operator=(WordFinder&&) noexcept;
+    WordFinder(WordFinder&& other) noexcept;
+    WordFinder& operator=(WordFinder&& other) noexcept;
     ~WordFinder();
 
-    int pageCount() const;
+    [[nodiscard]] int pageCount() const;
 
     // The words of page `pageIndex` in reading order. Throws
     // PdfError(BadPageRange) for an index outside the document.
-    std::vector<Word> words(int pageIndex) const;
+    [[nodiscard]] std::vector<Word> words(int pageIndex) const;
 
     explicit WordFinder(std::unique_ptr<internal::WordFinderData> data);
 

@@ -47,8 +47,8 @@ TEST(Document, OpensAFileWithItsVersionPagesAndPath) {
     EXPECT_EQ(doc.flags(), 0);
     EXPECT_FALSE(doc.wasRepaired());
     EXPECT_EQ(doc.page(2).mediaBox(), (Rect{0, 842, 595, 0}));
-    EXPECT_EQ(errorOf([&] { doc.page(3); }), ErrorCode::BadPageRange);
-    EXPECT_EQ(errorOf([&] { doc.page(-1); }), ErrorCode::BadPageRange);
+    EXPECT_EQ(errorOf([&] { (void)doc.page(3); }), ErrorCode::BadPageRange);
+    EXPECT_EQ(errorOf([&] { (void)doc.page(-1); }), ErrorCode::BadPageRange);
 }
 
 TEST(Document, NewDocumentIsEmptyVersion13WithoutFile) {
@@ -62,10 +62,10 @@ TEST(Document, NewDocumentIsEmptyVersion13WithoutFile) {
 TEST(Document, RefusesWhatItCannotOpen) {
     TempDir dir;
     writeFile(dir / "text.pdf", "This is not a PDF at all, just some words.\n");
-    EXPECT_EQ(errorOf([&] { Document::open(dir / "missing.pdf"); }), ErrorCode::FileNotFound);
-    EXPECT_EQ(errorOf([&] { Document::open(dir.path()); }), ErrorCode::FileOpen);
-    EXPECT_EQ(errorOf([&] { Document::open(dir / "text.pdf"); }), ErrorCode::Damaged);
-    EXPECT_EQ(errorOf([&] { Document::openMemory("", "empty"); }), ErrorCode::Damaged);
+    EXPECT_EQ(errorOf([&] { (void)Document::open(dir / "missing.pdf"); }), ErrorCode::FileNotFound);
+    EXPECT_EQ(errorOf([&] { (void)Document::open(dir.path()); }), ErrorCode::FileOpen);
+    EXPECT_EQ(errorOf([&] { (void)Document::open(dir / "text.pdf"); }), ErrorCode::Damaged);
+    EXPECT_EQ(errorOf([&] { (void)Document::openMemory("", "empty"); }), ErrorCode::Damaged);
 }
 
 // Damage that qpdf can repair opens with repair (and only with it); a file
@@ -80,7 +80,7 @@ TEST(Document, DamagedFileIsRepairedOrRefused) {
     badXref.replace(badXref.rfind("xref"), 4, "xxxx");
     const std::string noEnd = whole.substr(0, whole.rfind("startxref"));
     for (const std::string* repairable : std::vector<const std::string*>{&badXref, &noEnd}) {
-        EXPECT_EQ(errorOf([&] { Document::openMemory(*repairable, "bad.pdf", false); }),
+        EXPECT_EQ(errorOf([&] { (void)Document::openMemory(*repairable, "bad.pdf", false); }),
                   ErrorCode::Damaged);
         Document doc = Document::openMemory(*repairable, "bad.pdf", true);
         EXPECT_TRUE(doc.wasRepaired());
@@ -92,7 +92,7 @@ TEST(Document, DamagedFileIsRepairedOrRefused) {
         SCOPED_TRACE(fraction);
         const std::string cut = whole.substr(0, static_cast<size_t>(whole.size() * fraction));
         try {
-            Document::openMemory(cut, "cut.pdf", true);
+            (void)Document::openMemory(cut, "cut.pdf", true);
             ADD_FAILURE() << "a file cut before its trailer opened";
         } catch (const PdfError& e) {
             EXPECT_EQ(e.code(), ErrorCode::Damaged);
@@ -118,7 +118,7 @@ TEST(Document, EncryptionDecidesOpeningAndTextPermission) {
     EXPECT_EQ(noExtract.permissionRequest(kPermissionObjectDocument, kPermissionTextExtraction),
               Permission::Denied);
     EXPECT_EQ(noExtract.permissionRequest(kPermissionObjectDocument, 99), Permission::Unknown);
-    EXPECT_EQ(errorOf([&] { Document::open(dir / "locked.pdf"); }), ErrorCode::Password);
+    EXPECT_EQ(errorOf([&] { (void)Document::open(dir / "locked.pdf"); }), ErrorCode::Password);
 }
 
 TEST(Document, SaveWritesVersion13ThatPopplerReads) {
@@ -185,7 +185,7 @@ TEST(Document, FailedSaveLeavesNoFileAndKeepsTheFlag) {
     Document doc = Document::createEmpty();
     Document source = Document::openMemory(PdfBuilder().pages(1).bytes(), "one.pdf");
     doc.insertPages(-1, source, 0, 1);
-    const ErrorCode code = errorOf([&] { doc.save(dir / "no-folder" / "x.pdf"); });
+    const ErrorCode code = errorOf([&] { (void)doc.save(dir / "no-folder" / "x.pdf"); });
     EXPECT_TRUE(code == ErrorCode::FileNotFound || code == ErrorCode::WriteFailed);
     EXPECT_EQ(doc.flags() & kDocumentNeedsSave, kDocumentNeedsSave);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
@@ -198,10 +198,10 @@ TEST(Document, ClosedDocumentRefusesEveryCall) {
     Annotation annotation = page.annotation(0);
     doc.close();
     EXPECT_FALSE(doc.isOpen());
-    EXPECT_EQ(errorOf([&] { doc.pageCount(); }), ErrorCode::DocumentClosed);
-    EXPECT_EQ(errorOf([&] { page.annotationCount(); }), ErrorCode::DocumentClosed);
-    EXPECT_EQ(errorOf([&] { annotation.contents(); }), ErrorCode::DocumentClosed);
-    EXPECT_EQ(errorOf([&] { annotation.object().type(); }), ErrorCode::DocumentClosed);
+    EXPECT_EQ(errorOf([&] { (void)doc.pageCount(); }), ErrorCode::DocumentClosed);
+    EXPECT_EQ(errorOf([&] { (void)page.annotationCount(); }), ErrorCode::DocumentClosed);
+    EXPECT_EQ(errorOf([&] { (void)annotation.contents(); }), ErrorCode::DocumentClosed);
+    EXPECT_EQ(errorOf([&] { (void)annotation.object().type(); }), ErrorCode::DocumentClosed);
     doc.close();
 }
 

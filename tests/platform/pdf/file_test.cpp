@@ -38,7 +38,7 @@ TEST(Files, WriteCreateMakesAMissingFileAndEmptiesAnExistingOne) {
 TEST(Files, WriteWithoutCreateNeedsTheFileAndKeepsItForAppending) {
     TempDir dir;
     try {
-        File::open(dir / "missing.txt", kFileWrite);
+        (void)File::open(dir / "missing.txt", kFileWrite);
         FAIL() << "mode 2 created a file";
     } catch (const PdfError& e) {
         EXPECT_EQ(e.code(), ErrorCode::FileNotFound);
@@ -67,8 +67,8 @@ TEST(Files, PositionsOverwriteInPlaceAndClosedFilesRefuse) {
     file.close();
     EXPECT_EQ(readFile(dir / "f.txt"), "012ab56789");
     EXPECT_THROW(file.write("x"), PdfError);
-    EXPECT_THROW(File::open(dir.path(), kWriteCreate), PdfError);
-    EXPECT_THROW(File::open(dir / "no" / "f.txt", kWriteCreate), PdfError);
+    EXPECT_THROW((void)File::open(dir.path(), kWriteCreate), PdfError);
+    EXPECT_THROW((void)File::open(dir / "no" / "f.txt", kWriteCreate), PdfError);
 }
 
 struct JoinCase {

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
-
-#include <gtest/gtest.h>
 
 #include "fixtures/pdf_builder.h"
 #include "platform/pdf/document.h"

@@ -155,6 +155,44 @@ TEST(Pages, StoreAndRestoreMovesPagesThroughANewDocument) {
     expectAnnotationsConsistent(reread);
 }
 
+// Flag 0 brings a page with its annotations; kInsertAll also registers the
+// form fields of the page's widgets in the target's form.
+TEST(Pages, InsertAllCarriesFormFields) {
+    TempDir dir;
+    writeDocument(dir / "binder.pdf", 2, "B");
+    PdfBuilder form;
+    form.pages(2).dataAnnotations({"F1", "F2"}).formField(1, "total");
+    form.write(dir / "form.pdf");
+    Document source = Document::open(dir / "form.pdf");
+
+    auto fieldCount = [](const Document& doc) {
+        return doc.root().dictValue("AcroForm").dictValue("Fields").arrayLength();
+    };
+    for (int flags : {kInsertPagesOnly, kInsertAll}) {
+        SCOPED_TRACE(flags);
+        Document target = Document::open(dir / "binder.pdf");
+        target.insertPages(1, source, 0, 2, flags);
+        EXPECT_EQ(pageTexts(target), texts({"B1", "B2", "F1", "F2"}));
+        Page page = target.page(3);
+        ASSERT_EQ(page.annotationCount(), 3);
+        Annotation widget = page.annotation(2);
+        EXPECT_EQ(widget.subtype(), "Widget");
+        target.save(dir / "out.pdf");
+
+        Document reread = Document::open(dir / "out.pdf");
+        if (flags == kInsertAll) {
+            ASSERT_EQ(fieldCount(reread), 1);
+            CosObject field =
+                reread.root().dictValue("AcroForm").dictValue("Fields").arrayElement(0);
+            EXPECT_TRUE(field.sameObject(reread.page(3).annotation(2).object()));
+            EXPECT_EQ(reread.page(3).annotation(2).title(), "total");
+        } else {
+            EXPECT_EQ(fieldCount(reread), 0);
+        }
+        expectAnnotationsConsistent(reread);
+    }
+}
+
 TEST(Pages, InsertingFromItselfMakesIndependentCopies) {
     TempDir dir;
     writeDocument(dir / "binder.pdf", 3, "B");

@@ -4,7 +4,7 @@
 
 namespace lumar::pdf::internal {
 
-bool sameObject(QPDFObjectHandle a, QPDFObjectHandle b) {
+bool sameObject(const QPDFObjectHandle& a, const QPDFObjectHandle& b) {
     if (a.isIndirect() || b.isIndirect()) {
         return a.isIndirect() && b.isIndirect() && a.getObjGen() == b.getObjGen();
     }

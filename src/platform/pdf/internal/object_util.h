@@ -11,7 +11,7 @@ namespace lumar::pdf::internal {
 
 // Same object: equal object ids for indirect objects, the same instance for
 // direct ones.
-bool sameObject(QPDFObjectHandle a, QPDFObjectHandle b);
+bool sameObject(const QPDFObjectHandle& a, const QPDFObjectHandle& b);
 
 // A rectangle array as a normalised Rect; `fallback` when it is no array of
 // four numbers.
