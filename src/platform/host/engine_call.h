@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "platform/host/host_error.h"
+#include "platform/host/host_types.h"
 #include "platform/pdf/document.h"
+#include "platform/pdf/geometry.h"
 #include "platform/pdf/pdf_error.h"
 
 namespace lumar::host {
@@ -25,6 +27,25 @@ auto engineCall(Call&& call) -> decltype(call()) {
     } catch (const pdf::PdfError& failure) {
         throw HostError(engineErrorCode(failure.code()), failure.what());
     }
+}
+
+inline FixedRect toFixed(const pdf::Rect& rect) {
+    return FixedRect{fixedFromDouble(rect.left), fixedFromDouble(rect.top),
+                     fixedFromDouble(rect.right), fixedFromDouble(rect.bottom)};
+}
+
+inline pdf::Rect toRect(const FixedRect& rect) {
+    return pdf::Rect{doubleFromFixed(rect.left), doubleFromFixed(rect.top),
+                     doubleFromFixed(rect.right), doubleFromFixed(rect.bottom)};
+}
+
+// A pointer argument that must be given.
+template <typename T>
+T& required(T* value, const char* what) {
+    if (value == nullptr) {
+        throw HostError(error::kBadParameter, std::string("Missing ") + what + ".");
+    }
+    return *value;
 }
 
 // A document handle must name a document.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/host/host_error.h"
+#include "platform/pdf/document.h"
+#include "platform/pdf/path.h"
 
 namespace lumar::host {
 
@@ -30,6 +32,22 @@ std::optional<std::string> HeadlessUi::chooseSaveFile(const FileChoice& choice) 
 
 DocumentView* HeadlessUi::activeDocument() {
     return views_.empty() ? nullptr : views_.back().get();
+}
+
+DocumentView* HeadlessUi::showDocument(std::unique_ptr<pdf::Document> document) {
+    const std::filesystem::path path = document->path();
+    std::string title = path.empty() ? "Untitled" : pdf::platformPathText(path.filename());
+    return &openView(std::make_unique<DocumentView>(std::move(title), std::move(document)));
+}
+
+DocumentView* HeadlessUi::viewShowing(const std::filesystem::path& path) {
+    for (const auto& view : views_) {
+        if (view->document() != nullptr && view->document()->isOpen() &&
+            view->document()->path() == path) {
+            return view.get();
+        }
+    }
+    return nullptr;
 }
 
 void HeadlessUi::beginModal(HostWindow /*window*/) {

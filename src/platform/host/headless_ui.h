@@ -39,6 +39,9 @@ public:
     MenuBar* menuBar() override { return &menuBar_; }
     ToolSet& tools() override { return tools_; }
     DocumentView* activeDocument() override;
+    DocumentView* showDocument(std::unique_ptr<pdf::Document> document) override;
+    DocumentView* viewShowing(const std::filesystem::path& path) override;
+    void activate(DocumentView* view) override;
     void beginModal(HostWindow window) override;
     void endModal() override;
     bool isModal() const override { return modalDepth_ > 0; }
@@ -51,7 +54,6 @@ public:
     // view makes the most recently opened remaining view active.
     DocumentView& openView(std::unique_ptr<DocumentView> view);
     void closeView(DocumentView* view);
-    void activate(DocumentView* view);
     std::size_t viewCount() const { return views_.size(); }
 
     int modalDepth() const { return modalDepth_; }

@@ -12,7 +12,7 @@ struct Host::Tables {
     CoreTable core = makeCoreTable();
     AcroSupportTable acroSupport = makeAcroSupportTable();
     AcroViewTable acroView = makeAcroViewTable();
-    CosTable cos;
+    CosTable cos = makeCosTable();
     PDModelTable pdModel = makePDModelTable();
     PDFEditWriteTable pdfEditWrite;
     PDFEditReadTable pdfEditRead;
@@ -21,7 +21,7 @@ struct Host::Tables {
     PDSWriteTable pdsWrite;
     PDSReadTable pdsRead;
     WinTable win;
-    ASExtraTable asExtra;
+    ASExtraTable asExtra = makeASExtraTable();
 
     template <typename Table>
     void offer(TableRegistry& registry, TableId id, Table& table) {

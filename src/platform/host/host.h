@@ -12,6 +12,7 @@
 
 #include "platform/host/atom_table.h"
 #include "platform/host/callback_registry.h"
+#include "platform/host/document_store.h"
 #include "platform/host/host_types.h"
 #include "platform/host/table_registry.h"
 #include "platform/host/tables.h"
@@ -34,6 +35,7 @@ public:
     CallbackRegistry& callbacks() { return callbacks_; }
     TableRegistry& tables() { return registry_; }
     UserInterface& ui() { return ui_; }
+    DocumentStore& documents() { return documents_; }
 
     // A new extension identifier for an extension being loaded.
     ExtensionId newExtension() { return ++lastExtension_; }
@@ -60,6 +62,7 @@ private:
     AtomTable atoms_;
     CallbackRegistry callbacks_;
     TableRegistry registry_;
+    DocumentStore documents_;
     std::unique_ptr<Tables> tables_;
     ExtensionId lastExtension_ = 0;
     int mainWindowToken_ = 0;
@@ -71,5 +74,7 @@ CoreTable makeCoreTable();
 AcroSupportTable makeAcroSupportTable();
 AcroViewTable makeAcroViewTable();
 PDModelTable makePDModelTable();
+CosTable makeCosTable();
+ASExtraTable makeASExtraTable();
 
 }  // namespace lumar::host

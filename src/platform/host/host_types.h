@@ -4,6 +4,8 @@
 // identifier that owns callbacks and menus, table versions, host callbacks
 // and the host's fixed-point rectangles.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace lumar::host {
@@ -57,6 +59,15 @@ inline constexpr Fixed kFixedOne = 0x10000;
 constexpr Fixed fixedFromInt(std::int32_t value) {
     return static_cast<Fixed>(static_cast<std::uint32_t>(value) << 16);
 }
+// Values outside the fixed-point range are clamped to it.
+inline Fixed fixedFromDouble(double value) {
+    const double scaled = std::round(value * kFixedOne);
+    return static_cast<Fixed>(std::clamp(scaled, -2147483648.0, 2147483647.0));
+}
+constexpr double doubleFromFixed(Fixed value) {
+    return static_cast<double>(value) / kFixedOne;
+}
+
 struct FixedRect {
     Fixed left = 0;
     Fixed top = 0;

@@ -4,20 +4,20 @@
 // wrappers over the host function tables the extension imported at set-up.
 // Failures arrive as HostError; a try/catch of it is an exception frame.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/host/host_error.h"
+#include "platform/host/host_files.h"
 #include "platform/host/host_types.h"
 #include "platform/host/messages.h"
 #include "platform/host/tables.h"
-
-namespace lumar::pdf {
-class Document;
-}
 
 namespace lumar::host {
 
@@ -49,6 +49,7 @@ struct ImportedTables {
     const AcroViewTable& acroView() const { return get<AcroViewTable>(TableId::AcroView); }
     const PDModelTable& pdModel() const { return get<PDModelTable>(TableId::PDModel); }
     const CosTable& cos() const { return get<CosTable>(TableId::Cos); }
+    const ASExtraTable& asExtra() const { return get<ASExtraTable>(TableId::ASExtra); }
 
 private:
     template <typename Table>
@@ -114,6 +115,74 @@ inline void destroyTextObject(TextObject* text) {
     imported().acroSupport().destroyText(text);
 }
 
+// Files and paths.
+
+inline FileSystem* defaultFileSystem() {
+    return imported().acroSupport().defaultFileSystem();
+}
+
+inline HostPath* pathFromPlatformPath(FileSystem* fileSystem, const std::string& platformPath) {
+    return imported().acroSupport().pathFromPlatformPath(fileSystem, platformPath.c_str());
+}
+
+inline HostPath* pathOfOpenFile(HostFile* file) {
+    return imported().acroSupport().pathOfFile(file);
+}
+
+inline void releasePath(FileSystem* fileSystem, HostPath* path) {
+    imported().acroSupport().releasePath(fileSystem, path);
+}
+
+// 0 on success (with `file` set), else the host's error code.
+inline std::int32_t openFile(FileSystem* fileSystem, const HostPath* path, int mode,
+                             HostFile*& file) {
+    return imported().acroSupport().openFile(fileSystem, path, mode, &file);
+}
+
+inline std::size_t writeToFile(HostFile* file, std::string_view bytes) {
+    return imported().acroSupport().writeFile(file, bytes.data(), bytes.size());
+}
+
+inline void setFilePosition(HostFile* file, std::int64_t position) {
+    imported().acroSupport().setFilePosition(file, position);
+}
+
+inline std::int64_t filePosition(HostFile* file) {
+    return imported().acroSupport().filePosition(file);
+}
+
+inline std::int64_t fileLength(HostFile* file) {
+    return imported().acroSupport().fileLength(file);
+}
+
+inline std::int32_t closeFile(HostFile* file) {
+    return imported().acroSupport().closeFile(file);
+}
+
+// --- ASExtra ------------------------------------------------------------
+
+// The platform text of a path (the host's copy is freed here).
+inline std::string platformPathText(FileSystem* fileSystem, const HostPath* path) {
+    char* text = imported().asExtra().platformPathText(fileSystem, path);
+    std::string copy = text != nullptr ? text : "";
+    freeMemory(text);
+    return copy;
+}
+
+// Path from folder and file name, kind "FolderPathName"; null on failure.
+inline HostPath* pathFromFolderAndName(FileSystem* fileSystem, const std::string& folder,
+                                       const std::string& fileName) {
+    const FolderPathName spec{folder.c_str(), fileName.c_str()};
+    return imported().asExtra().pathFromFolderAndName(fileSystem,
+                                                      atomFromString(kFolderPathNameKind), &spec);
+}
+
+// Path from folder and file name, kind "Cstring" (a full path); null on failure.
+inline HostPath* pathFromFullPath(FileSystem* fileSystem, const std::string& fullPath) {
+    return imported().asExtra().pathFromFolderAndName(fileSystem, atomFromString(kCstringKind),
+                                                      fullPath.c_str());
+}
+
 // --- AcroView -----------------------------------------------------------
 
 inline void alertNote(const std::string& message) {
@@ -151,6 +220,14 @@ inline DocumentView* activeDocument() {
 
 inline pdf::Document* documentOfView(DocumentView* view) {
     return imported().acroView().documentOfView(view);
+}
+
+inline DocumentView* openViewOfDocument(pdf::Document* document) {
+    return imported().acroView().openViewOfDocument(document);
+}
+
+inline DocumentView* openDocumentInView(const HostPath* path, FileSystem* fileSystem) {
+    return imported().acroView().openDocumentInView(path, fileSystem);
 }
 
 inline void beginModalState(HostWindow window) {
@@ -249,12 +326,233 @@ inline Tool* standardTool() {
 
 // --- PDModel ------------------------------------------------------------
 
+inline const PDModelTable& pdModel() {
+    return imported().pdModel();
+}
+
+inline pdf::Document* openDocument(const HostPath* path, FileSystem* fileSystem, bool repair) {
+    return pdModel().openDocument(path, fileSystem, repair);
+}
+
+inline pdf::Document* newEmptyDocument() {
+    return pdModel().newDocument();
+}
+
+inline void closeDocument(pdf::Document* document) {
+    pdModel().closeDocument(document);
+}
+
 inline int documentFlags(pdf::Document* document) {
-    return imported().pdModel().documentFlags(document);
+    return pdModel().documentFlags(document);
+}
+
+inline HostFile* fileOfDocument(pdf::Document* document) {
+    return pdModel().fileOfDocument(document);
+}
+
+inline void pdfVersion(pdf::Document* document, int& major, int& minor) {
+    pdModel().pdfVersion(document, &major, &minor);
+}
+
+inline int pageCount(pdf::Document* document) {
+    return pdModel().pageCount(document);
+}
+
+inline pdf::Page* acquirePage(pdf::Document* document, int index) {
+    return pdModel().acquirePage(document, index);
+}
+
+inline void releasePage(pdf::Page* page) {
+    pdModel().releasePage(page);
+}
+
+inline FixedRect pageMediaBox(pdf::Page* page) {
+    FixedRect box;
+    pdModel().pageMediaBox(page, &box);
+    return box;
+}
+
+inline void deletePages(pdf::Document* document, int first, int last) {
+    pdModel().deletePages(document, first, last);
+}
+
+inline void insertPages(pdf::Document* document, int after, pdf::Document* source, int first,
+                        int count, int flags = 0) {
+    pdModel().insertPages(document, after, source, first, count, flags);
+}
+
+inline void saveDocument(pdf::Document* document, const SaveParams& params) {
+    pdModel().saveDocument(document, &params);
 }
 
 inline int permissionRequest(pdf::Document* document, int object, int operation, void* data) {
-    return imported().pdModel().permissionRequest(document, object, operation, data);
+    return pdModel().permissionRequest(document, object, operation, data);
+}
+
+// Annotations.
+
+inline int annotationCount(pdf::Page* page) {
+    return pdModel().annotationCount(page);
+}
+
+inline pdf::Annotation annotationOfPage(pdf::Page* page, int index) {
+    return pdModel().annotationOfPage(page, index);
+}
+
+inline bool annotationIsValid(const pdf::Annotation& annotation) {
+    return pdModel().annotationIsValid(annotation);
+}
+
+inline Atom annotationSubtype(const pdf::Annotation& annotation) {
+    return pdModel().annotationSubtype(annotation);
+}
+
+// Title and contents into a caller's buffer (none asks for the length
+// only); the whole length is returned.
+inline std::size_t annotationTitle(const pdf::Annotation& annotation, char* buffer,
+                                   std::size_t size) {
+    return pdModel().annotationTitle(annotation, buffer, size);
+}
+
+inline std::size_t annotationContents(const pdf::Annotation& annotation, char* buffer,
+                                      std::size_t size) {
+    return pdModel().annotationContents(annotation, buffer, size);
+}
+
+// The whole title or contents.
+inline std::string annotationTitle(const pdf::Annotation& annotation) {
+    std::vector<char> buffer(annotationTitle(annotation, nullptr, 0) + 1);
+    const std::size_t length = annotationTitle(annotation, buffer.data(), buffer.size());
+    return std::string(buffer.data(), std::min(length, buffer.size() - 1));
+}
+
+inline std::string annotationContents(const pdf::Annotation& annotation) {
+    std::vector<char> buffer(annotationContents(annotation, nullptr, 0) + 1);
+    const std::size_t length = annotationContents(annotation, buffer.data(), buffer.size());
+    return std::string(buffer.data(), std::min(length, buffer.size() - 1));
+}
+
+inline void setAnnotationTitle(const pdf::Annotation& annotation, std::string_view text) {
+    pdModel().setAnnotationTitle(annotation, text.data(), text.size());
+}
+
+inline void setAnnotationContents(const pdf::Annotation& annotation, std::string_view text) {
+    pdModel().setAnnotationContents(annotation, text.data(), text.size());
+}
+
+inline pdf::Annotation newAnnotation(pdf::Page* page, Atom subtype, const FixedRect& rect) {
+    return pdModel().newAnnotation(page, subtype, &rect);
+}
+
+inline void addAnnotationToPage(pdf::Page* page, int after, const pdf::Annotation& annotation) {
+    pdModel().addAnnotation(page, after, annotation);
+}
+
+inline void removeAnnotationFromPage(pdf::Page* page, const pdf::Annotation& annotation) {
+    pdModel().removeAnnotation(page, annotation);
+}
+
+inline void setAnnotationColour(const pdf::Annotation& annotation, double red, double green,
+                                double blue) {
+    pdModel().setAnnotationColour(annotation, red, green, blue);
+}
+
+inline void setAnnotationRectangle(const pdf::Annotation& annotation, const FixedRect& rect) {
+    pdModel().setAnnotationRect(annotation, &rect);
+}
+
+inline pdf::CosObject objectOfAnnotation(const pdf::Annotation& annotation) {
+    return pdModel().objectOfAnnotation(annotation);
+}
+
+inline pdf::Annotation annotationFromObject(const pdf::CosObject& object) {
+    return pdModel().annotationFromObject(object);
+}
+
+// Fonts.
+
+inline void enumerateFontsOfPages(pdf::Document* document, int firstPage, int lastPage,
+                                  HostCallback fontProc, void* clientData) {
+    pdModel().enumerateFonts(document, firstPage, lastPage, fontProc, clientData);
+}
+
+// The font's name as read into a buffer of `bufferSize` bytes.
+inline std::string fontName(const pdf::Font* font, std::size_t bufferSize = 128) {
+    std::vector<char> buffer(bufferSize);
+    pdModel().fontName(font, buffer.data(), buffer.size());
+    return buffer.data();
+}
+
+inline Atom fontSubtype(const pdf::Font* font) {
+    return pdModel().fontSubtype(font);
+}
+
+inline std::optional<std::string> fontEncodingName(const pdf::Font* font) {
+    std::string name;
+    return pdModel().fontEncodingName(font, &name) ? std::optional(name) : std::nullopt;
+}
+
+inline bool fontIsEmbedded(const pdf::Font* font) {
+    return pdModel().fontIsEmbedded(font);
+}
+
+inline pdf::CosObject objectOfFont(const pdf::Font* font) {
+    return pdModel().objectOfFont(font);
+}
+
+// Words.
+
+inline pdf::WordFinder* newWordFinder(pdf::Document* document, const WordFinderOptions* options) {
+    return pdModel().newWordFinder(document, options);
+}
+
+inline void destroyWordFinder(pdf::WordFinder* finder) {
+    pdModel().destroyWordFinder(finder);
+}
+
+inline void enumeratePageWords(pdf::WordFinder* finder, int pageIndex, HostCallback wordProc,
+                               void* clientData) {
+    pdModel().enumeratePageWords(finder, pageIndex, wordProc, clientData);
+}
+
+// The word's text as read into a buffer of `bufferSize` bytes.
+inline std::string wordText(const pdf::Word* word, std::size_t bufferSize = 128) {
+    std::vector<char> buffer(bufferSize);
+    pdModel().wordText(word, buffer.data(), buffer.size());
+    return buffer.data();
+}
+
+inline std::uint16_t wordAttributes(const pdf::Word* word, int group) {
+    return pdModel().wordAttributes(word, group);
+}
+
+inline FixedRect wordRectangle(const pdf::Word* word) {
+    FixedRect rect;
+    pdModel().wordRect(word, &rect);
+    return rect;
+}
+
+// --- Cos ----------------------------------------------------------------
+
+inline int objectType(const pdf::CosObject& object) {
+    return imported().cos().objectType(object);
+}
+
+inline pdf::CosObject dictionaryValue(const pdf::CosObject& dictionary, const std::string& key) {
+    return imported().cos().dictValue(dictionary, atomFromString(key));
+}
+
+inline int arrayLength(const pdf::CosObject& array) {
+    return imported().cos().arrayLength(array);
+}
+
+inline pdf::CosObject arrayElement(const pdf::CosObject& array, int index) {
+    return imported().cos().arrayElement(array, index);
+}
+
+inline std::optional<std::string> nameText(const pdf::CosObject& name) {
+    std::string text;
+    return imported().cos().nameText(name, &text) ? std::optional(text) : std::nullopt;
 }
 
 // --- Errors -------------------------------------------------------------

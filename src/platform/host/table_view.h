@@ -18,6 +18,8 @@ class DocumentView;
 struct PrintParams;
 struct ProgressMonitor;
 struct ToolRecord;
+class FileSystem;
+class HostPath;
 
 struct AcroViewTable {
     // Whether the application may quit now. Extensions replace this entry to
@@ -38,6 +40,12 @@ struct AcroViewTable {
     DocumentView* (*activeDocument)();
     // The PDF document shown in a view, or null when it cannot be had.
     pdf::Document* (*documentOfView)(DocumentView* view);
+    // Shows a document handed out by "open document" or "new empty document"
+    // in a new view, which takes it over; the view becomes active.
+    DocumentView* (*openViewOfDocument)(pdf::Document* document);
+    // Opens the file in a view (or activates the view already showing it).
+    // Throws HostError when the file cannot be opened.
+    DocumentView* (*openDocumentInView)(const HostPath* path, FileSystem* fileSystem);
 
     void (*beginModal)(HostWindow window);
     void (*endModal)();

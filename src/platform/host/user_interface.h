@@ -5,11 +5,17 @@
 // other roles (tables, atoms, callbacks, memory, texts, documents, files)
 // are the same in every host.
 
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/host/host_types.h"
 #include "platform/host/messages.h"
+
+namespace lumar::pdf {
+class Document;
+}
 
 namespace lumar::host {
 
@@ -38,6 +44,13 @@ public:
 
     // The document the user works in, or none.
     virtual DocumentView* activeDocument() = 0;
+
+    // Shows a document in a new view, which becomes the active one.
+    virtual DocumentView* showDocument(std::unique_ptr<pdf::Document> document) = 0;
+    // The view showing the file at `path`, or none.
+    virtual DocumentView* viewShowing(const std::filesystem::path& path) = 0;
+    // Brings a view to the front: it becomes the active document.
+    virtual void activate(DocumentView* view) = 0;
 
     // Modal state: while a dialog of an extension is open the host is modal.
     virtual void beginModal(HostWindow window) = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/host/document_view.h"
+#include "platform/host/engine_call.h"
 #include "platform/host/host.h"
 #include "platform/host/host_error.h"
 #include "platform/host/menu_model.h"
@@ -87,6 +88,23 @@ pdf::Document* documentOfView(DocumentView* view) {
         throw HostError(error::kBadParameter, "No document view.");
     }
     return view->document();
+}
+
+DocumentView* openViewOfDocument(pdf::Document* document) {
+    return ui().showDocument(Host::current().documents().takeOver(document));
+}
+
+DocumentView* openDocumentInView(const HostPath* path, FileSystem* fileSystem) {
+    DocumentStore& store = Host::current().documents();
+    store.checkedFileSystem(fileSystem);
+    const std::filesystem::path& file = store.checked(path).path();
+    if (DocumentView* shown = ui().viewShowing(file)) {
+        ui().activate(shown);
+        return shown;
+    }
+    auto document = std::make_unique<pdf::Document>(
+        engineCall([&] { return pdf::Document::open(file, true); }));
+    return ui().showDocument(std::move(document));
 }
 
 void beginModal(HostWindow window) {
@@ -221,6 +239,8 @@ AcroViewTable makeAcroViewTable() {
     table.chooseSaveFile = chooseSaveFile;
     table.activeDocument = activeDocument;
     table.documentOfView = documentOfView;
+    table.openViewOfDocument = openViewOfDocument;
+    table.openDocumentInView = openDocumentInView;
     table.beginModal = beginModal;
     table.endModal = endModal;
     table.isModal = isModal;
