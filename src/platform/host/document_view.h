@@ -17,6 +17,8 @@ namespace lumar::host {
 class DocumentView {
 public:
     DocumentView(std::string title, std::unique_ptr<pdf::Document> document);
+    // A view whose PDF document cannot be had.
+    explicit DocumentView(std::string title);
     ~DocumentView();
 
     // The window's title: the document's file name, or what the host shows

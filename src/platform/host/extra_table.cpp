@@ -27,14 +27,14 @@ char* platformPathText(FileSystem* fileSystem, const HostPath* path) {
     return copy;
 }
 
-HostPath* pathFromFolderAndName(FileSystem* fileSystem, Atom kind, const void* spec) {
+HostPath* pathFromFolderAndName(FileSystem* fileSystem, Atom kind, const void* description) {
     store().checkedFileSystem(fileSystem);
-    if (spec == nullptr) {
+    if (description == nullptr) {
         return nullptr;
     }
     const std::string& kindName = Host::current().atoms().name(kind);
     if (kindName == kFolderPathNameKind) {
-        const auto* folderAndName = static_cast<const FolderPathName*>(spec);
+        const auto* folderAndName = static_cast<const FolderPathName*>(description);
         if (folderAndName->folder == nullptr || folderAndName->fileName == nullptr) {
             return nullptr;
         }
@@ -43,7 +43,7 @@ HostPath* pathFromFolderAndName(FileSystem* fileSystem, Atom kind, const void* s
         return path ? store().newPath(*path) : nullptr;
     }
     if (kindName == kCstringKind) {
-        const auto* fullPath = static_cast<const char*>(spec);
+        const auto* fullPath = static_cast<const char*>(description);
         return *fullPath != '\0' ? store().newPath(pdf::pathFromPlatformText(fullPath)) : nullptr;
     }
     return nullptr;

@@ -172,9 +172,9 @@ inline std::string platformPathText(FileSystem* fileSystem, const HostPath* path
 // Path from folder and file name, kind "FolderPathName"; null on failure.
 inline HostPath* pathFromFolderAndName(FileSystem* fileSystem, const std::string& folder,
                                        const std::string& fileName) {
-    const FolderPathName spec{folder.c_str(), fileName.c_str()};
-    return imported().asExtra().pathFromFolderAndName(fileSystem,
-                                                      atomFromString(kFolderPathNameKind), &spec);
+    const FolderPathName description{folder.c_str(), fileName.c_str()};
+    return imported().asExtra().pathFromFolderAndName(
+        fileSystem, atomFromString(kFolderPathNameKind), &description);
 }
 
 // Path from folder and file name, kind "Cstring" (a full path); null on failure.

@@ -51,7 +51,7 @@ struct ASExtraTable {
     char* (*platformPathText)(FileSystem* fileSystem, const HostPath* path);
     // A path made from a description of kind "FolderPathName" (a
     // FolderPathName) or "Cstring" (a full path text); null on failure.
-    HostPath* (*pathFromFolderAndName)(FileSystem* fileSystem, Atom kind, const void* spec);
+    HostPath* (*pathFromFolderAndName)(FileSystem* fileSystem, Atom kind, const void* description);
 };
 
 }  // namespace lumar::host
