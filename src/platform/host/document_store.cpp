@@ -37,7 +37,11 @@ FileSystem* DocumentStore::checkedFileSystem(FileSystem* fileSystem) {
 }
 
 pdf::Document* DocumentStore::adopt(pdf::Document document) {
-    documents_.push_back(std::make_unique<pdf::Document>(std::move(document)));
+    return adopt(std::make_unique<pdf::Document>(std::move(document)));
+}
+
+pdf::Document* DocumentStore::adopt(std::unique_ptr<pdf::Document> document) {
+    documents_.push_back(std::move(document));
     return documents_.back().get();
 }
 

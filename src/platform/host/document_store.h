@@ -34,6 +34,7 @@ public:
 
     // Documents opened or made through the host and not shown in a view.
     pdf::Document* adopt(pdf::Document document);
+    pdf::Document* adopt(std::unique_ptr<pdf::Document> document);
     std::unique_ptr<pdf::Document> takeOver(pdf::Document* document);
     void close(pdf::Document* document);
     std::size_t documentCount() const { return documents_.size(); }

@@ -34,7 +34,7 @@ DocumentView* HeadlessUi::activeDocument() {
     return views_.empty() ? nullptr : views_.back().get();
 }
 
-DocumentView* HeadlessUi::showDocument(std::unique_ptr<pdf::Document> document) {
+DocumentView* HeadlessUi::showDocument(std::unique_ptr<pdf::Document>&& document) {
     const std::filesystem::path path = document->path();
     std::string title = path.empty() ? "Untitled" : pdf::platformPathText(path.filename());
     return &openView(std::make_unique<DocumentView>(std::move(title), std::move(document)));

@@ -39,7 +39,7 @@ public:
     MenuBar* menuBar() override { return &menuBar_; }
     ToolSet& tools() override { return tools_; }
     DocumentView* activeDocument() override;
-    DocumentView* showDocument(std::unique_ptr<pdf::Document> document) override;
+    DocumentView* showDocument(std::unique_ptr<pdf::Document>&& document) override;
     DocumentView* viewShowing(const std::filesystem::path& path) override;
     void activate(DocumentView* view) override;
     void beginModal(HostWindow window) override;

@@ -45,12 +45,18 @@ public:
     // The document the user works in, or none.
     virtual DocumentView* activeDocument() = 0;
 
-    // Shows a document in a new view, which becomes the active one.
-    virtual DocumentView* showDocument(std::unique_ptr<pdf::Document> document) = 0;
+    // Opening views for extensions ("open view of document", "open document
+    // in a view from a path"). A host that has not taken these over refuses
+    // them with a HostError.
+    //
+    // Shows a document in a new view, which becomes the active one. The
+    // view takes the document over only when it is made: after a failure
+    // the caller still holds it.
+    virtual DocumentView* showDocument(std::unique_ptr<pdf::Document>&& document);
     // The view showing the file at `path`, or none.
-    virtual DocumentView* viewShowing(const std::filesystem::path& path) = 0;
+    virtual DocumentView* viewShowing(const std::filesystem::path& path);
     // Brings a view to the front: it becomes the active document.
-    virtual void activate(DocumentView* view) = 0;
+    virtual void activate(DocumentView* view);
 
     // Modal state: while a dialog of an extension is open the host is modal.
     virtual void beginModal(HostWindow window) = 0;

@@ -91,7 +91,17 @@ pdf::Document* documentOfView(DocumentView* view) {
 }
 
 DocumentView* openViewOfDocument(pdf::Document* document) {
-    return ui().showDocument(Host::current().documents().takeOver(document));
+    DocumentStore& store = Host::current().documents();
+    std::unique_ptr<pdf::Document> shown = store.takeOver(document);
+    try {
+        return ui().showDocument(std::move(shown));
+    } catch (...) {
+        // The extension still holds the document: it stays the host's.
+        if (shown) {
+            store.adopt(std::move(shown));
+        }
+        throw;
+    }
 }
 
 DocumentView* openDocumentInView(const HostPath* path, FileSystem* fileSystem) {

@@ -343,3 +343,38 @@ TEST_F(DocumentRoles, DocumentsInViews) {
 
 }  // namespace
 }  // namespace lumar::host
+
+namespace lumar::host {
+namespace {
+
+// A user interface that leaves opening views to the default: refused.
+class NoViewsUi : public HeadlessUi {
+public:
+    using HeadlessUi::HeadlessUi;
+    DocumentView* showDocument(std::unique_ptr<pdf::Document>&& document) override {
+        return UserInterface::showDocument(std::move(document));
+    }
+};
+
+TEST(DocumentRolesWithoutViews, RefusedDocumentStaysWithTheExtension) {
+    ScriptedResponder responder;
+    NoViewsUi ui(responder);
+    Host host(ui);
+    imported() = ImportedTables{};
+    imported().extension = host.newExtension();
+    for (std::size_t i = 0; i < kTableCount; ++i) {
+        imported().tables[i] = {host.tables().table(kTableNames[i]), kOfferedTableVersion};
+    }
+
+    pdf::Document* made = newEmptyDocument();
+    EXPECT_THROW(openViewOfDocument(made), HostError);
+    EXPECT_EQ(activeDocument(), nullptr);
+    EXPECT_EQ(host.documents().documentCount(), 1u);
+    EXPECT_EQ(pageCount(made), 0);
+    closeDocument(made);
+    EXPECT_EQ(host.documents().documentCount(), 0u);
+    imported() = ImportedTables{};
+}
+
+}  // namespace
+}  // namespace lumar::host
