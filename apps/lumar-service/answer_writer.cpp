@@ -24,7 +24,7 @@ void AppendElement(std::string& out, std::string_view name, std::string_view val
     out += '<';
     out += name;
     out += '>';
-    out += XmlEscape(PercentEncode(value));
+    AppendWireValue(out, value);
     out += "</";
     out += name;
     out += '>';
@@ -50,6 +50,8 @@ void CloseResponse(std::string& out, std::string_view method) {
 
 std::string WriteAnswer(const OperationSpec& operation, const OperationResult& result) {
     std::string out;
+    // About 40 bytes per field: one allocation for most answers.
+    out.reserve(512 + result.records.size() * operation.recordFields.size() * 40);
     OpenResponse(out, operation.name);
     out += "<ErrorCode>0</ErrorCode><Error/>";
     for (const auto& [name, value] : result.items) {

@@ -148,6 +148,11 @@ class GuardedServer : public httplib::Server {
 public:
     explicit GuardedServer(const ServerOptions& options) : options_(options) {}
 
+    // httplib listens with a backlog of 5: a burst of new connections then
+    // overflows it and clients wait a second for their SYN to be retried.
+    // listen() on a listening socket only changes its backlog.
+    void WidenBacklog(int backlog) { ::listen(svr_sock_, backlog); }
+
 private:
     bool process_and_close_socket(socket_t socket) override {
         DeadlineStream stream(socket, options_.readTimeout, options_.writeTimeout);
@@ -216,9 +221,11 @@ int HttpServer::Start() {
             actionValue = request.get_header_value("SOAPAction");
             action = &actionValue;
         }
-        const SoapAnswer answer = service_.HandleSoap(request.body, action);
+        SoapAnswer answer = service_.HandleSoap(request.body, action);
         response.status = answer.httpStatus;
-        response.set_content(answer.body, "text/xml; charset=utf-8");
+        // Moved, not copied: list answers run to hundreds of kilobytes.
+        response.body = std::move(answer.body);
+        response.set_header("Content-Type", "text/xml; charset=utf-8");
         logger_.Request(
             {answer.method.empty() ? std::string_view("(no method)")
                                    : std::string_view(answer.method),
@@ -266,6 +273,7 @@ int HttpServer::Start() {
         throw ServiceError(ErrorCode::Internal, "Cannot listen on " + options_.host + ":" +
                                                     std::to_string(options_.port));
     }
+    server.WidenBacklog(SOMAXCONN);
     thread_ = std::thread([&server] { server.listen_after_bind(); });
     // Stop() only reaches a server that is already listening.
     while (!server.is_running()) {

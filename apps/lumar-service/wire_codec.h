@@ -22,4 +22,8 @@ std::string PercentDecode(std::string_view text);
 // "&" first, then "<", ">", "'" and the double quote become entities.
 std::string XmlEscape(std::string_view text);
 
+// Appends XmlEscape(PercentEncode(bytes)) to `out` in one pass, without the
+// two intermediate strings (answers write thousands of values).
+void AppendWireValue(std::string& out, std::string_view bytes);
+
 }  // namespace lumar::service_app

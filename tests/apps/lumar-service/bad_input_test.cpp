@@ -286,6 +286,8 @@ TEST_F(BadInput, OversizedBodyIsRefusedWith413) {
     const Answer answer = soap.Call("Log", {{"Severity", "0"}, {"Message", big}});
     EXPECT_EQ(answer.httpStatus, 413);
     ExpectStillServing();
+    // Answered by the HTTP layer, and still logged.
+    EXPECT_NE(service.log().find("http=413"), std::string::npos) << service.log();
 }
 
 TEST_F(BadInput, OverlongTextsAreRefused) {

@@ -37,6 +37,18 @@ TEST(PercentDecode, ReadsDigitsAsTheClientDoes) {
     EXPECT_EQ(PercentDecode("%0g"), std::string(1, '\x10'));
 }
 
+TEST(AppendWireValue, EqualsEncodingThenEscaping) {
+    std::string every;
+    for (int byte = 1; byte < 256; ++byte) {
+        every.push_back(static_cast<char>(byte));
+    }
+    for (const std::string& value : {every, std::string("a&b%<'\">\n"), std::string()}) {
+        std::string out = "prefix";
+        AppendWireValue(out, value);
+        EXPECT_EQ(out, "prefix" + XmlEscape(PercentEncode(value)));
+    }
+}
+
 TEST(XmlEscape, EscapesTheAmpersandFirst) {
     EXPECT_EQ(XmlEscape("a&b<c>d'e\"f"), "a&amp;b&lt;c&gt;d&apos;e&quot;f");
     EXPECT_EQ(XmlEscape("&lt;"), "&amp;lt;");
