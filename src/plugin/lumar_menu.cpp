@@ -1,5 +1,6 @@
 #include "plugin/lumar_menu.h"
 
+#include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/manager_state.h"
 #include "service/logon_store.h"
@@ -55,7 +56,7 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
      ShowOpenManager},
     {"Close publication &manager", "TOLMA:LumarManagerClose", nullptr, CanCloseManager,
      ShowCloseManager},
-    {"&Check PDF file", "TOLMA:LumarCheckPDF", nullptr, CanWorkOnDocument, LoggedOn},
+    {"&Check PDF file", "TOLMA:LumarCheckPDF", PdfCheckCommand, CanWorkOnDocument, LoggedOn},
     {"&Export footer information...", "TOLMA:LumarVoetRegels", nullptr, CanExportFooter, LoggedOn},
     {"&Import annotations...", "TOLMA:LumarAnnotImport", nullptr, CanWorkOnDocument, LoggedOn},
     {"Check number of &annotations", "TOLMA:LumarAnnotCheck", nullptr, CanWorkOnDocument, LoggedOn},
