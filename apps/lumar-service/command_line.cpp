@@ -1,9 +1,9 @@
 #include "lumar-service/command_line.h"
 
 #include <pthread.h>
-#include <signal.h>
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 
 #include "lumar-service/demo_seed.h"

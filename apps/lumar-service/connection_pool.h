@@ -37,7 +37,7 @@ public:
     };
 
     Lease Acquire();
-    const std::string& path() const { return path_; }
+    [[nodiscard]] const std::string& path() const { return path_; }
 
 private:
     void Release(std::unique_ptr<Connection> connection);

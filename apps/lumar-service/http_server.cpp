@@ -146,7 +146,7 @@ thread_local bool handledByService = false;
 // gets the deadline stream above.
 class GuardedServer : public httplib::Server {
 public:
-    explicit GuardedServer(const ServerOptions& options) : options_(options) {}
+    explicit GuardedServer(ServerOptions options) : options_(std::move(options)) {}
 
     // httplib listens with a backlog of 5: a burst of new connections then
     // overflows it and clients wait a second for their SYN to be retried.

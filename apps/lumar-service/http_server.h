@@ -21,7 +21,7 @@ struct ServerOptions {
     std::string host = "127.0.0.1";
     int port = 0;  // 0: any free port
     int threads = 16;
-    std::size_t maxBodyBytes = 32 * 1024 * 1024;
+    std::size_t maxBodyBytes = std::size_t{32} * 1024 * 1024;
     std::chrono::milliseconds readTimeout{5000};
     std::chrono::milliseconds writeTimeout{5000};
     // From the first byte of a request until its body has arrived.
@@ -45,7 +45,7 @@ public:
     // returns when the server thread has ended. Safe to call twice.
     void Stop();
 
-    int port() const { return port_; }
+    [[nodiscard]] int port() const { return port_; }
 
 private:
     Service& service_;

@@ -38,7 +38,7 @@ public:
     };
     void Request(const RequestLine& line);
 
-    bool Enabled(LogLevel level) const { return level >= threshold_; }
+    [[nodiscard]] bool Enabled(LogLevel level) const { return level >= threshold_; }
 
     // Client text made safe for one log line (UTF-8, controls escaped).
     static std::string Printable(std::string_view cp1252, std::size_t maxBytes = 2000);

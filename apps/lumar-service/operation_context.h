@@ -22,18 +22,20 @@ public:
     OperationContext(Connection& db, std::time_t now, Logger& logger, std::mutex& writers)
         : db_(db), now_(now), logger_(logger), writers_(writers) {}
 
-    Connection& db() const { return db_; }
-    std::time_t now() const { return now_; }
-    Logger& logger() const { return logger_; }
+    [[nodiscard]] Connection& db() const { return db_; }
+    [[nodiscard]] std::time_t now() const { return now_; }
+    [[nodiscard]] Logger& logger() const { return logger_; }
 
     // Serialises the writers of this service: every write transaction is
     // begun while holding it, so writers queue here instead of spinning on
     // SQLite's busy handler.
-    std::unique_lock<std::mutex> LockWriters() const { return std::unique_lock(writers_); }
+    [[nodiscard]] std::unique_lock<std::mutex> LockWriters() const {
+        return std::unique_lock(writers_);
+    }
 
     void SetCaller(Caller caller) { caller_ = std::move(caller); }
     // The logged-on caller; only operations that take LogUser_ID have one.
-    const Caller& caller() const {
+    [[nodiscard]] const Caller& caller() const {
         if (!caller_) {
             throw ServiceError(ErrorCode::Internal, "The operation has no logged-on caller");
         }

@@ -57,7 +57,9 @@ struct OperationSpec {
     TransactionKind transaction;
     OperationHandler handler;
 
-    bool takesLogUser() const { return !params.empty() && params.front().name == "LogUser_ID"; }
+    [[nodiscard]] bool takesLogUser() const {
+        return !params.empty() && params.front().name == "LogUser_ID";
+    }
 };
 
 // Wire text of values.

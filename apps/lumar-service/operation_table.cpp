@@ -52,12 +52,14 @@ std::vector<ParamSpec> WithPublicationFields(std::vector<ParamSpec> head) {
     return head;
 }
 
-const std::vector<ParamSpec> kPublicationFilters = {
-    {"LogUser_ID", L},       {"Publication_ID", L}, {"Publication_status_ID", L},
-    {"Language_ID", L},      {"Binder_type_ID", L}, {"Printing_ID", L},
-    {"Administrator_ID", L}, {"Update_user_ID", L}, {"Update_status_ID", L},
-    {"Merge_status_ID", L},
-};
+std::vector<ParamSpec> PublicationFilters() {
+    return {
+        {"LogUser_ID", L},       {"Publication_ID", L}, {"Publication_status_ID", L},
+        {"Language_ID", L},      {"Binder_type_ID", L}, {"Printing_ID", L},
+        {"Administrator_ID", L}, {"Update_user_ID", L}, {"Update_status_ID", L},
+        {"Merge_status_ID", L},
+    };
+}
 
 std::vector<OperationSpec> BuildOperations() {
     using namespace ops;
@@ -103,10 +105,10 @@ std::vector<OperationSpec> BuildOperations() {
                                PublicationMerge));
     list.push_back(IdOperation("PublicationRevert", publicationOnly, "Publication_ID", kWrite,
                                PublicationRevert));
-    list.push_back(ListOperation("PublicationInfoList", kPublicationFilters,
+    list.push_back(ListOperation("PublicationInfoList", PublicationFilters(),
                                  "PublicationInfoRecord", PublicationRecordFields(),
                                  PublicationInfoList));
-    list.push_back(ListOperation("PublicationLastInfoList", kPublicationFilters,
+    list.push_back(ListOperation("PublicationLastInfoList", PublicationFilters(),
                                  "PublicationLastInfoRecord", PublicationRecordFields(),
                                  PublicationLastInfoList));
 

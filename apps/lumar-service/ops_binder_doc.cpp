@@ -34,7 +34,7 @@ std::set<std::int32_t> BinderNumbers(Connection& db, std::int32_t publicationId)
 // should reach `last`, or 0.
 std::int32_t FirstGap(const std::set<std::int32_t>& numbers, std::int32_t from, std::int32_t last) {
     for (std::int32_t n = from; n <= last; ++n) {
-        if (numbers.count(n) == 0) {
+        if (!numbers.contains(n)) {
             return n;
         }
     }

@@ -19,22 +19,22 @@ OperationResult LookupList(OperationContext& context, const char* sql) {
 
 }  // namespace
 
-OperationResult PublicationStatusList(OperationContext& context, const RequestParams&) {
+OperationResult PublicationStatusList(OperationContext& context, const RequestParams& /*params*/) {
     return LookupList(context,
                       "SELECT Publication_status_ID, Name FROM publication_statuses "
                       "ORDER BY Publication_status_ID");
 }
 
-OperationResult LanguageList(OperationContext& context, const RequestParams&) {
+OperationResult LanguageList(OperationContext& context, const RequestParams& /*params*/) {
     return LookupList(context, "SELECT Language_ID, Name FROM languages ORDER BY Language_ID");
 }
 
-OperationResult BinderTypeList(OperationContext& context, const RequestParams&) {
+OperationResult BinderTypeList(OperationContext& context, const RequestParams& /*params*/) {
     return LookupList(context,
                       "SELECT Binder_type_ID, Name FROM binder_types ORDER BY Binder_type_ID");
 }
 
-OperationResult PrintingList(OperationContext& context, const RequestParams&) {
+OperationResult PrintingList(OperationContext& context, const RequestParams& /*params*/) {
     return LookupList(context, "SELECT Printing_ID, Name FROM printings ORDER BY Printing_ID");
 }
 

@@ -20,18 +20,18 @@ public:
     // Throws ServiceError (MissingParameter, InvalidParameter).
     RequestParams(const OperationSpec& operation, const SoapRequest& request);
 
-    std::int32_t Long(std::string_view name) const;
-    bool Bool(std::string_view name) const;
-    const std::string& Text(std::string_view name) const;
+    [[nodiscard]] std::int32_t Long(std::string_view name) const;
+    [[nodiscard]] bool Bool(std::string_view name) const;
+    [[nodiscard]] const std::string& Text(std::string_view name) const;
 
     // A long that must be 0 or more (identifiers, counts).
-    std::int32_t NonNegative(std::string_view name) const;
+    [[nodiscard]] std::int32_t NonNegative(std::string_view name) const;
     // A text of at most maxBytes bytes.
-    const std::string& Text(std::string_view name, std::size_t maxBytes) const;
+    [[nodiscard]] const std::string& Text(std::string_view name, std::size_t maxBytes) const;
 
 private:
     using Value = std::variant<std::int32_t, bool, std::string>;
-    const Value& Get(std::string_view name) const;
+    [[nodiscard]] const Value& Get(std::string_view name) const;
 
     std::map<std::string, Value, std::less<>> values_;
 };

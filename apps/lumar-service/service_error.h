@@ -32,7 +32,7 @@ class ServiceError : public std::runtime_error {
 public:
     ServiceError(ErrorCode code, const std::string& text) : std::runtime_error(text), code_(code) {}
 
-    ErrorCode code() const { return code_; }
+    [[nodiscard]] ErrorCode code() const { return code_; }
 
 private:
     ErrorCode code_;

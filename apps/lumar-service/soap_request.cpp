@@ -34,7 +34,7 @@ std::string NamespaceOf(const pugi::xml_node& element) {
     const std::string attribute =
         prefix.empty() ? std::string("xmlns") : "xmlns:" + std::string(prefix);
     for (pugi::xml_node node = element; node; node = node.parent()) {
-        if (pugi::xml_attribute a = node.attribute(attribute.c_str())) {
+        if (const pugi::xml_attribute a = node.attribute(attribute.c_str()); !a.empty()) {
             return a.value();
         }
     }

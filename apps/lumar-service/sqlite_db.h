@@ -25,8 +25,8 @@ public:
 
     // Runs statements without parameters (schema, pragmas).
     void Execute(std::string_view sql);
-    std::int64_t LastInsertId() const;
-    int Changes() const;
+    [[nodiscard]] std::int64_t LastInsertId() const;
+    [[nodiscard]] int Changes() const;
     sqlite3* handle() { return db_; }
 
 private:
@@ -51,9 +51,11 @@ public:
     void Run();
     void Reset();
 
-    std::int64_t Int(int column) const;
-    std::int32_t Int32(int column) const { return static_cast<std::int32_t>(Int(column)); }
-    std::string Text(int column) const;
+    [[nodiscard]] std::int64_t Int(int column) const;
+    [[nodiscard]] std::int32_t Int32(int column) const {
+        return static_cast<std::int32_t>(Int(column));
+    }
+    [[nodiscard]] std::string Text(int column) const;
 
 private:
     Connection& connection_;

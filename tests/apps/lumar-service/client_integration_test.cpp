@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
 
 #include "config/settings_store.h"
@@ -128,6 +129,13 @@ TEST_F(ClientIntegration, ConnectionTestLogonLookupsAndLogoff) {
     EXPECT_EQ(refused.Message,
               "Lumar Error 10:\nRequest received but not processed successfully:\nUser " +
                   std::to_string(user.User_ID) + " is not logged on");
+}
+
+TEST_F(ClientIntegration, TheFixturesSettingsFilePointsTheClientAtTheService) {
+    const std::string file = service.WriteSettingsFile().string();
+    ::setenv("LUMAR_REGISTRY", file.c_str(), 1);
+    EXPECT_TRUE(CWSClient().TestConnection());
+    ::setenv("LUMAR_REGISTRY", settings.file().c_str(), 1);
 }
 
 TEST_F(ClientIntegration, WrongPasswordIsRefusedWithTheServicesText) {
