@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/host/roles.h"
+#include "plugin/host_file_choosers.h"
 #include "plugin/lumar_menu.h"
 #include "plugin/plugin_names.h"
 #include "plugin/plugin_state.h"
@@ -28,6 +29,8 @@ bool AddMenuItems(const MenuEntry* first, const MenuEntry* last) {
 
 bool InitialisePlugIn() {
     InstallQuitCheck();
+    // The choosers of the document folders are the host's.
+    SetFileChoosers(&TheHostFileChoosers());
 
     // The rows come in groups of the system's subsystems: the publication
     // manager, the PDF check, the footer export (whose region tool joins
@@ -53,6 +56,9 @@ bool UnloadPlugIn() {
     }
     state.menuItems.clear();
     state.menuItems.shrink_to_fit();
+    if (InstalledFileChoosers() == &TheHostFileChoosers()) {
+        SetFileChoosers(nullptr);
+    }
     return true;
 }
 

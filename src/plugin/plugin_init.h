@@ -6,12 +6,13 @@
 
 namespace lumar {
 
-// Installs the quit check and adds the fourteen menu items. The result is
+// Installs the quit check and the host's file choosers, and adds the
+// fourteen menu items. The result is
 // true only when every item was added; every step runs regardless.
 bool InitialisePlugIn();
 
 // Takes every item the plug-in added out of its menu (the menu itself is the
-// host's) and forgets them.
+// host's) and forgets them; the file choosers go with them.
 bool UnloadPlugIn();
 
 // Adds one item at the end of the "&Lumar" menu (made and put at the end of

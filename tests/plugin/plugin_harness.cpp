@@ -18,6 +18,9 @@ PluginHarness::PluginHarness(bool load) {
 }
 
 PluginHarness::~PluginHarness() {
+    if (!unloaded_) {
+        unload();
+    }
     TheLogonStore().clear();
     SetManagerOpen(false);
     SetLogOffCommand(nullptr);
@@ -29,6 +32,7 @@ void PluginHarness::load(host::Version offered) {
 }
 
 bool PluginHarness::unload() {
+    unloaded_ = true;
     return host::unloadExtension(loaded);
 }
 

@@ -22,7 +22,8 @@ namespace lumar::testing {
 class PluginHarness {
 public:
     // Loads the plug-in unless `load` is false (then call load() yourself,
-    // e.g. after changing the host's tables).
+    // e.g. after changing the host's tables). The plug-in is unloaded when
+    // the harness goes, unless a test did so already.
     explicit PluginHarness(bool load = true);
     ~PluginHarness();
 
@@ -40,6 +41,9 @@ public:
     host::ScriptedResponder responder;
     host::HeadlessHost headless{responder};
     host::LoadedExtension loaded;
+
+private:
+    bool unloaded_ = false;
 };
 
 }  // namespace lumar::testing

@@ -21,21 +21,27 @@ struct Question {
     bool beep = false;
 };
 
-// Folder chooser: where it starts, its window title and its prompt.
+// Folder chooser: where it starts, its window title and its prompt. The
+// owner is a platform window (the extension's dialog, or the main window
+// handed over at the entry point); none lets the host choose.
 struct FolderChoice {
     std::string initialFolder;
     std::string title;
     std::string prompt;
-    HostWindow owner = 0;
+    void* owner = nullptr;
 };
 
-// Open-file and save-file choosers. The filter is in label|pattern| pairs
-// ended by "||"; the default name doubles as the default extension.
+// Open-file and save-file choosers. The initial path is a folder (ending in
+// '/') or a file's full path; the default name is selected in a folder; the
+// default extension ("ann") is added to a typed name without one (when
+// empty, the default name's extension is). The filter is in label|pattern|
+// pairs ended by "||".
 struct FileChoice {
     std::string initialPath;
     std::string defaultName;
     std::string filter;
-    HostWindow owner = 0;
+    void* owner = nullptr;
+    std::string defaultExtension;
 };
 
 }  // namespace lumar::host

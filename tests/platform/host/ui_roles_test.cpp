@@ -56,10 +56,10 @@ TEST_F(UiRoles, ChoosersAnswerAPathOrCancel) {
     responder.chooseNext("/data/binders");
 
     FileChoice open{"/data/annotations/Book.ann", "Book.ann", "Annotation files (*.ann)|*.ann||",
-                    0};
+                    nullptr, "ann"};
     EXPECT_EQ(chooseOpenFile(open), "/data/annotations/Book.ann");
-    EXPECT_EQ(chooseSaveFile(FileChoice{"/data/x.pdf", "x.pdf", "", 0}), std::nullopt);
-    EXPECT_EQ(chooseFolder(FolderChoice{"/data", "Binders", "Choose the binders folder", 0}),
+    EXPECT_EQ(chooseSaveFile(FileChoice{"/data/x.pdf", "x.pdf", "", nullptr, "pdf"}), std::nullopt);
+    EXPECT_EQ(chooseFolder(FolderChoice{"/data", "Binders", "Choose the binders folder", nullptr}),
               "/data/binders");
 
     const auto& messages = responder.messages();
