@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -33,6 +34,13 @@ Service& TheService() {
         for (const char* suffix : {"", "-wal", "-shm"}) {
             std::filesystem::remove(path + suffix);
         }
+        // The database goes when the fuzzer ends.
+        std::atexit([] {
+            for (const char* suffix : {"", "-wal", "-shm"}) {
+                std::error_code ignored;
+                std::filesystem::remove(path + suffix, ignored);
+            }
+        });
         auto created = std::make_unique<Service>(ServiceOptions{path}, logger);
         Connection db(path, 5000);
         SeedDemo(db, logger, 10);
