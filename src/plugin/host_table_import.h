@@ -40,7 +40,7 @@ inline constexpr std::array<TableRequest, 12> kImportList = {{
 struct TableSearchResult {
     const void* table = nullptr;
     host::Version version = 0;  // 0 when not found
-    bool found() const { return version != 0; }
+    [[nodiscard]] bool found() const { return version != 0; }
 };
 
 // Looks for a table of at least `requested`. With "AcroSupport" 6.0 or newer

@@ -20,7 +20,7 @@ public:
     void destroy(HostCallback callback);
 
     bool contains(HostCallback callback) const;
-    std::size_t count() const { return records_.size(); }
+    [[nodiscard]] std::size_t count() const { return records_.size(); }
 
 private:
     std::vector<std::unique_ptr<CallbackRecord>> records_;

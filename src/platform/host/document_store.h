@@ -37,7 +37,7 @@ public:
     pdf::Document* adopt(std::unique_ptr<pdf::Document> document);
     std::unique_ptr<pdf::Document> takeOver(pdf::Document* document);
     void close(pdf::Document* document);
-    std::size_t documentCount() const { return documents_.size(); }
+    [[nodiscard]] std::size_t documentCount() const { return documents_.size(); }
 
     // The file of a document, kept up to date with the document's path;
     // null for a document without a file.
@@ -46,7 +46,7 @@ public:
     pdf::Page* acquire(pdf::Page page);
     void release(pdf::Page* page);
     pdf::Page& checked(pdf::Page* page) const;
-    std::size_t acquiredPageCount() const { return pages_.size(); }
+    [[nodiscard]] std::size_t acquiredPageCount() const { return pages_.size(); }
 
     pdf::WordFinder* adopt(pdf::WordFinder finder);
     void destroy(pdf::WordFinder* finder);
@@ -55,13 +55,13 @@ public:
     HostPath* newPath(std::filesystem::path path);
     void release(HostPath* path);
     const HostPath& checked(const HostPath* path) const;
-    std::size_t pathCount() const { return paths_.size(); }
+    [[nodiscard]] std::size_t pathCount() const { return paths_.size(); }
 
     HostFile* open(pdf::File file);
     void close(HostFile* file);
     // An open file or a document's file.
     HostFile& checked(HostFile* file) const;
-    std::size_t openFileCount() const { return files_.size(); }
+    [[nodiscard]] std::size_t openFileCount() const { return files_.size(); }
 
 private:
     FileSystem fileSystem_;

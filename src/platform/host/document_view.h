@@ -23,9 +23,9 @@ public:
 
     // The window's title: the document's file name, or what the host shows
     // for a new document.
-    const std::string& title() const { return title_; }
+    [[nodiscard]] const std::string& title() const { return title_; }
 
-    pdf::Document* document() const { return document_.get(); }
+    [[nodiscard]] pdf::Document* document() const { return document_.get(); }
 
 private:
     std::string title_;

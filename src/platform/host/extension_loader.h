@@ -23,7 +23,7 @@ struct LoadedExtension {
     HandshakeRecord record;
 
     // Whether the extension got as far as initialisation (whatever its result).
-    bool loaded() const { return handshaken; }
+    [[nodiscard]] bool loaded() const { return handshaken; }
 };
 
 // Loads the extension behind `entry`, offering handshake version `offered`.

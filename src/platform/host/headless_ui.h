@@ -44,7 +44,7 @@ public:
     void activate(DocumentView* view) override;
     void beginModal(HostWindow window) override;
     void endModal() override;
-    bool isModal() const override { return modalDepth_ > 0; }
+    [[nodiscard]] bool isModal() const override { return modalDepth_ > 0; }
     HostWindow hostWindowFromPlatform(void* platformWindow, int kind) override;
     void destroyHostWindow(HostWindow window) override;
     const ProgressMonitor* documentProgressMonitor(void** clientData) override;
@@ -54,15 +54,15 @@ public:
     // view makes the most recently opened remaining view active.
     DocumentView& openView(std::unique_ptr<DocumentView> view);
     void closeView(DocumentView* view);
-    std::size_t viewCount() const { return views_.size(); }
+    [[nodiscard]] std::size_t viewCount() const { return views_.size(); }
 
-    int modalDepth() const { return modalDepth_; }
-    std::size_t hostWindowCount() const { return windows_.size(); }
+    [[nodiscard]] int modalDepth() const { return modalDepth_; }
+    [[nodiscard]] std::size_t hostWindowCount() const { return windows_.size(); }
     RecordingProgress& progress() { return progress_; }
 
     // Every print, in order; `setPrintResult` decides what the next prints
     // report (0 = printed).
-    const std::vector<PrintJob>& prints() const { return prints_; }
+    [[nodiscard]] const std::vector<PrintJob>& prints() const { return prints_; }
     void setPrintResult(std::uint16_t result) { printResult_ = result; }
 
     Responder& responder() { return responder_; }

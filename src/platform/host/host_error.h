@@ -46,11 +46,11 @@ class HostError : public std::runtime_error {
 public:
     HostError(ErrorCode code, const std::string& text);
 
-    ErrorCode code() const { return code_; }
+    [[nodiscard]] ErrorCode code() const { return code_; }
 
     // The host's text, as a caller with a buffer of `bufferSize` bytes would
     // read it (at most bufferSize - 1 bytes; the whole text when 0).
-    std::string text(std::size_t bufferSize = 0) const;
+    [[nodiscard]] std::string text(std::size_t bufferSize = 0) const;
 
 private:
     ErrorCode code_;

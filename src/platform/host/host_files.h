@@ -19,7 +19,7 @@ class FileSystem {};
 class HostPath {
 public:
     explicit HostPath(std::filesystem::path path) : path_(std::move(path)) {}
-    const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 
 private:
     std::filesystem::path path_;
@@ -32,7 +32,7 @@ public:
     // The file of a document: a path only.
     explicit HostFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-    const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     void setPath(std::filesystem::path path) { path_ = std::move(path); }
     // The open file, or null for a document's file.
     pdf::File* file() { return file_ ? &*file_ : nullptr; }

@@ -28,25 +28,25 @@ public:
     MenuItem(std::string title, std::string name, Menu* submenu, bool longMenusOnly, char shortcut,
              int flags, ExtensionId owner);
 
-    const std::string& title() const { return title_; }
-    const std::string& name() const { return name_; }
-    Menu* submenu() const { return submenu_; }
-    bool longMenusOnly() const { return longMenusOnly_; }
-    char shortcut() const { return shortcut_; }
-    int flags() const { return flags_; }
-    ExtensionId owner() const { return owner_; }
-    Menu* menu() const { return menu_; }
+    [[nodiscard]] const std::string& title() const { return title_; }
+    [[nodiscard]] const std::string& name() const { return name_; }
+    [[nodiscard]] Menu* submenu() const { return submenu_; }
+    [[nodiscard]] bool longMenusOnly() const { return longMenusOnly_; }
+    [[nodiscard]] char shortcut() const { return shortcut_; }
+    [[nodiscard]] int flags() const { return flags_; }
+    [[nodiscard]] ExtensionId owner() const { return owner_; }
+    [[nodiscard]] Menu* menu() const { return menu_; }
 
     void setExecute(HostCallback proc, void* clientData);
     void setEnableTest(HostCallback proc, void* clientData);
     void setVisibilityTest(HostCallback proc, void* clientData);
-    bool hasExecute() const { return execute_.proc != nullptr; }
-    bool hasEnableTest() const { return enable_.proc != nullptr; }
-    bool hasVisibilityTest() const { return visible_.proc != nullptr; }
+    [[nodiscard]] bool hasExecute() const { return execute_.proc != nullptr; }
+    [[nodiscard]] bool hasEnableTest() const { return enable_.proc != nullptr; }
+    [[nodiscard]] bool hasVisibilityTest() const { return visible_.proc != nullptr; }
 
     // The tests of the owner; an item without a test is enabled and shown.
-    bool isEnabled() const;
-    bool isVisible() const;
+    [[nodiscard]] bool isEnabled() const;
+    [[nodiscard]] bool isVisible() const;
 
     // What choosing the item does: runs the execute procedure when the item
     // is shown, enabled and has one. Returns whether it ran.
@@ -76,16 +76,16 @@ class Menu {
 public:
     Menu(std::string title, std::string name, ExtensionId owner);
 
-    const std::string& title() const { return title_; }
-    const std::string& name() const { return name_; }
-    ExtensionId owner() const { return owner_; }
+    [[nodiscard]] const std::string& title() const { return title_; }
+    [[nodiscard]] const std::string& name() const { return name_; }
+    [[nodiscard]] ExtensionId owner() const { return owner_; }
 
-    std::size_t itemCount() const { return items_.size(); }
-    MenuItem& item(std::size_t index) const { return *items_.at(index); }
-    MenuItem* findItem(std::string_view name) const;
+    [[nodiscard]] std::size_t itemCount() const { return items_.size(); }
+    [[nodiscard]] MenuItem& item(std::size_t index) const { return *items_.at(index); }
+    [[nodiscard]] MenuItem* findItem(std::string_view name) const;
 
     // References handed out by "acquire" and "new menu" and not yet released.
-    int references() const { return references_; }
+    [[nodiscard]] int references() const { return references_; }
 
 private:
     friend class MenuBar;
@@ -131,12 +131,12 @@ public:
     void removeItem(MenuItem* item);
 
     // Lookups for the hosts and tests, without references.
-    std::size_t menuCount() const { return menus_.size(); }
-    Menu& menu(std::size_t index) const { return *menus_.at(index); }
-    Menu* findMenu(std::string_view name) const;
-    MenuItem* findItem(std::string_view name) const;
+    [[nodiscard]] std::size_t menuCount() const { return menus_.size(); }
+    [[nodiscard]] Menu& menu(std::size_t index) const { return *menus_.at(index); }
+    [[nodiscard]] Menu* findMenu(std::string_view name) const;
+    [[nodiscard]] MenuItem* findItem(std::string_view name) const;
     // Items made but never put into a menu (or left over by a failed add).
-    std::size_t looseItemCount() const { return loose_.size(); }
+    [[nodiscard]] std::size_t looseItemCount() const { return loose_.size(); }
 
 private:
     Menu* checkedMenu(Menu* menu) const;

@@ -25,16 +25,16 @@ public:
     RecordingProgress();
 
     // The record to hand out, with this object as its client data.
-    const ProgressMonitor& monitor() const { return monitor_; }
+    [[nodiscard]] const ProgressMonitor& monitor() const { return monitor_; }
     void* clientData() { return this; }
 
-    const std::vector<Event>& events() const { return events_; }
+    [[nodiscard]] const std::vector<Event>& events() const { return events_; }
     void clear() { events_.clear(); }
 
-    std::int32_t value() const { return value_; }
-    std::int32_t duration() const { return duration_; }
-    bool running() const { return running_; }
-    const std::string& text() const { return text_; }
+    [[nodiscard]] std::int32_t value() const { return value_; }
+    [[nodiscard]] std::int32_t duration() const { return duration_; }
+    [[nodiscard]] bool running() const { return running_; }
+    [[nodiscard]] const std::string& text() const { return text_; }
 
 private:
     static RecordingProgress& self(void* clientData);

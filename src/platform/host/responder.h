@@ -52,11 +52,11 @@ public:
     void answerNext(int button);
     void chooseNext(std::optional<std::string> path);
 
-    const std::vector<Message>& messages() const { return messages_; }
+    [[nodiscard]] const std::vector<Message>& messages() const { return messages_; }
     // The texts of the alert notes, in order.
-    std::vector<std::string> notes() const;
+    [[nodiscard]] std::vector<std::string> notes() const;
     // Answers scripted but not yet asked for.
-    std::size_t pendingAnswers() const { return answers_.size() + choices_.size(); }
+    [[nodiscard]] std::size_t pendingAnswers() const { return answers_.size() + choices_.size(); }
     void clearMessages() { messages_.clear(); }
 
     void note(const std::string& message) override;

@@ -42,18 +42,24 @@ struct ImportedTables {
         return tables[static_cast<std::size_t>(id)];
     }
 
-    const CoreTable& core() const { return get<CoreTable>(TableId::Core); }
-    const AcroSupportTable& acroSupport() const {
+    [[nodiscard]] const CoreTable& core() const { return get<CoreTable>(TableId::Core); }
+    [[nodiscard]] const AcroSupportTable& acroSupport() const {
         return get<AcroSupportTable>(TableId::AcroSupport);
     }
-    const AcroViewTable& acroView() const { return get<AcroViewTable>(TableId::AcroView); }
-    const PDModelTable& pdModel() const { return get<PDModelTable>(TableId::PDModel); }
-    const CosTable& cos() const { return get<CosTable>(TableId::Cos); }
-    const ASExtraTable& asExtra() const { return get<ASExtraTable>(TableId::ASExtra); }
+    [[nodiscard]] const AcroViewTable& acroView() const {
+        return get<AcroViewTable>(TableId::AcroView);
+    }
+    [[nodiscard]] const PDModelTable& pdModel() const {
+        return get<PDModelTable>(TableId::PDModel);
+    }
+    [[nodiscard]] const CosTable& cos() const { return get<CosTable>(TableId::Cos); }
+    [[nodiscard]] const ASExtraTable& asExtra() const {
+        return get<ASExtraTable>(TableId::ASExtra);
+    }
 
 private:
     template <typename Table>
-    const Table& get(TableId id) const {
+    [[nodiscard]] const Table& get(TableId id) const {
         return *static_cast<const Table*>((*this)[id].table);
     }
 };
@@ -423,13 +429,13 @@ inline std::size_t annotationContents(const pdf::Annotation& annotation, char* b
 inline std::string annotationTitle(const pdf::Annotation& annotation) {
     std::vector<char> buffer(annotationTitle(annotation, nullptr, 0) + 1);
     const std::size_t length = annotationTitle(annotation, buffer.data(), buffer.size());
-    return std::string(buffer.data(), std::min(length, buffer.size() - 1));
+    return {buffer.data(), std::min(length, buffer.size() - 1)};
 }
 
 inline std::string annotationContents(const pdf::Annotation& annotation) {
     std::vector<char> buffer(annotationContents(annotation, nullptr, 0) + 1);
     const std::size_t length = annotationContents(annotation, buffer.data(), buffer.size());
-    return std::string(buffer.data(), std::min(length, buffer.size() - 1));
+    return {buffer.data(), std::min(length, buffer.size() - 1)};
 }
 
 inline void setAnnotationTitle(const pdf::Annotation& annotation, std::string_view text) {

@@ -34,7 +34,7 @@ public:
     void setOfferedVersion(std::string_view name, Version version);
 
     // The table offered under `name`, whatever its version (not logged).
-    void* table(std::string_view name) const;
+    [[nodiscard]] void* table(std::string_view name) const;
 
     // Makes "version of host function table" answer `reported` for the table
     // offered under `name` (by default it answers the offered version).
@@ -53,7 +53,7 @@ public:
     // an entry of it.
     void replaceEntry(std::string_view name, std::size_t offset, GenericProc replacement);
 
-    const std::vector<Request>& requests() const { return requests_; }
+    [[nodiscard]] const std::vector<Request>& requests() const { return requests_; }
     void clearRequests() { requests_.clear(); }
 
 private:
@@ -65,7 +65,7 @@ private:
         Version reported = 0;
     };
     Offer* find(std::string_view name);
-    const Offer* find(std::string_view name) const;
+    [[nodiscard]] const Offer* find(std::string_view name) const;
 
     std::vector<Offer> offers_;
     std::vector<Request> requests_;

@@ -12,7 +12,7 @@ class TextObject {
 public:
     explicit TextObject(std::string_view cp1252) : text_(cp1252) {}
 
-    const std::string& text() const { return text_; }
+    [[nodiscard]] const std::string& text() const { return text_; }
     void setText(std::string_view cp1252) { text_ = cp1252; }
 
 private:

@@ -37,7 +37,9 @@ struct ToolRecord {
     std::array<HostCallback, kToolSlotCount> slots{};
 
     HostCallback& slot(int number) { return slots.at(static_cast<std::size_t>(number - 1)); }
-    HostCallback slot(int number) const { return slots.at(static_cast<std::size_t>(number - 1)); }
+    [[nodiscard]] HostCallback slot(int number) const {
+        return slots.at(static_cast<std::size_t>(number - 1));
+    }
 };
 
 // The type name of the host's standard tool.
@@ -47,8 +49,8 @@ class Tool {
 public:
     Tool(std::string type, const ToolRecord& record) : type_(std::move(type)), record_(record) {}
 
-    const std::string& type() const { return type_; }
-    const ToolRecord& record() const { return record_; }
+    [[nodiscard]] const std::string& type() const { return type_; }
+    [[nodiscard]] const ToolRecord& record() const { return record_; }
     bool isEnabled();
 
 private:
@@ -64,16 +66,16 @@ public:
     // (which must not be active). Returns the host's tool.
     Tool* add(std::string_view type, const ToolRecord& record);
 
-    Tool* find(std::string_view type) const;
-    Tool* standardTool() const { return tools_.front().get(); }
+    [[nodiscard]] Tool* find(std::string_view type) const;
+    [[nodiscard]] Tool* standardTool() const { return tools_.front().get(); }
 
     // Makes `tool` the active tool: the previous one is told it is
     // deactivated, then `tool` that it is activated.
     void setActive(Tool* tool, bool persistent);
-    Tool* active() const { return active_; }
-    bool activeIsPersistent() const { return persistent_; }
+    [[nodiscard]] Tool* active() const { return active_; }
+    [[nodiscard]] bool activeIsPersistent() const { return persistent_; }
 
-    std::size_t count() const { return tools_.size(); }
+    [[nodiscard]] std::size_t count() const { return tools_.size(); }
 
 private:
     std::vector<std::unique_ptr<Tool>> tools_;

@@ -61,7 +61,7 @@ public:
     // Modal state: while a dialog of an extension is open the host is modal.
     virtual void beginModal(HostWindow window) = 0;
     virtual void endModal() = 0;
-    virtual bool isModal() const = 0;
+    [[nodiscard]] virtual bool isModal() const = 0;
 
     // Host windows made from platform windows of an extension's dialogs.
     virtual HostWindow hostWindowFromPlatform(void* platformWindow, int kind) = 0;
