@@ -12,6 +12,8 @@
 
 #include "platform/host/extension_loader.h"
 #include "platform/host/headless_host.h"
+#include "platform/host/host_error.h"
+#include "platform/host/tables.h"
 
 namespace lumar {
 namespace {
@@ -70,6 +72,39 @@ TEST(Module, LoadsIntoAHostThroughItsEntryPoint) {
     EXPECT_TRUE(host::unloadExtension(loaded));
     EXPECT_EQ(menu->itemCount(), 0u);
     EXPECT_TRUE(responder.messages().empty());
+}
+
+host::AcroViewTable originalView;
+
+host::MenuItem* refuseLogOnItem(const char* title, const char* name, host::Menu* submenu,
+                                bool longMenusOnly, char shortcut, int flags, const void* icon,
+                                host::ExtensionId owner) {
+    if (std::string(name) == "TOLMA:LumarLogon") {
+        throw host::HostError(host::error::kBadMenu, "No more menu items.");
+    }
+    return originalView.newMenuItem(title, name, submenu, longMenusOnly, shortcut, flags, icon,
+                                    owner);
+}
+
+// The host's errors are thrown in the host program and caught in the module.
+TEST(Module, CatchesTheHostsErrors) {
+    std::unique_ptr<void, ModuleCloser> module(dlopen(LUMAR_MODULE_PATH, RTLD_NOW | RTLD_LOCAL));
+    ASSERT_NE(module, nullptr) << dlerror();
+    auto entry = reinterpret_cast<host::EntryPoint>(dlsym(module.get(), host::kEntryPointName));
+
+    host::ScriptedResponder responder;
+    host::HeadlessHost headless(responder);
+    originalView = headless.host().acroView();
+    headless.tables().replaceEntry("AcroView", host::entryOffset(&host::AcroViewTable::newMenuItem),
+                                   reinterpret_cast<host::GenericProc>(&refuseLogOnItem));
+    host::LoadedExtension loaded = host::loadExtension(headless.host(), entry, module.get());
+    EXPECT_TRUE(loaded.handshaken);
+    EXPECT_FALSE(loaded.initialised);
+    host::Menu* menu = headless.menuBar().findMenu("TOLMA:OrvaneLumar");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->itemCount(), 13u);
+    EXPECT_EQ(menu->findItem("TOLMA:LumarLogon"), nullptr);
+    EXPECT_TRUE(host::unloadExtension(loaded));
 }
 
 }  // namespace
