@@ -225,6 +225,12 @@ ErrorCode SettingsFile::update(const std::function<bool(RegDocument&)>& change) 
     if (!change(document)) {
         return kSuccess;
     }
+    // Replacing goes through the folder, so a file made read-only would be
+    // replaced all the same; it is refused as the registry refuses a key
+    // without write access.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) {
+        return errorFromErrno(errno);
+    }
     return replaceFile(target, document.serialize());
 }
 

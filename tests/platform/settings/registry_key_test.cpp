@@ -104,6 +104,17 @@ TEST_F(RegistryKeyTest, NewFileIsPrivateAndRewritesKeepItsMode) {
     EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
+TEST_F(RegistryKeyTest, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes read-only files";
+    }
+    RegistryKey key;
+    ASSERT_EQ(root.createKey("A", kKeySetValue | kKeyQueryValue, key), kSuccess);
+    ::chmod(temp.file().c_str(), 0400);
+    EXPECT_EQ(key.setValue("v", kRegSz, std::string("x\0", 2)), kErrorAccessDenied);
+    EXPECT_EQ(key.queryValue("v", nullptr, nullptr, nullptr), kErrorFileNotFound);
+}
+
 TEST_F(RegistryKeyTest, WritesThroughASymbolicLinkKeepTheLink) {
     const auto real = temp.folder() / "real.reg";
     std::filesystem::create_symlink(real, temp.file());
