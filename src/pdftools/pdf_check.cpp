@@ -38,7 +38,7 @@ public:
             host::releasePath(fileSystem_, path_);
         }
     }
-    host::HostPath* get() const { return path_; }
+    [[nodiscard]] host::HostPath* get() const { return path_; }
 
 private:
     host::FileSystem* fileSystem_;
@@ -52,7 +52,7 @@ public:
     FontCallback(const FontCallback&) = delete;
     FontCallback& operator=(const FontCallback&) = delete;
     ~FontCallback() { host::destroyHostCallback(callback_); }
-    host::HostCallback get() const { return callback_; }
+    [[nodiscard]] host::HostCallback get() const { return callback_; }
 
 private:
     host::HostCallback callback_;
@@ -69,7 +69,7 @@ public:
             host::closeFile(file_);
         }
     }
-    host::HostFile* get() const { return file_; }
+    [[nodiscard]] host::HostFile* get() const { return file_; }
     // Closes now; false when the close failed (the data may not be written).
     bool close() {
         host::HostFile* file = file_;

@@ -23,7 +23,7 @@ struct ProgressState {
     const host::ProgressMonitor* monitor = nullptr;
     void* monitorData = nullptr;
 
-    bool active() const { return maximum >= minimum; }
+    [[nodiscard]] bool active() const { return maximum >= minimum; }
     void deactivate() {
         minimum = 0;
         maximum = -1;
@@ -35,7 +35,7 @@ ProgressState& state() {
     return progress;
 }
 
-ProgressWindows* windows = nullptr;
+ProgressWindows* installedWindows = nullptr;
 
 // A host exception frame: the host's error text in an alert note.
 template <typename Body>
@@ -74,9 +74,9 @@ void setProgressIn(ProgressState& progress, std::int32_t position, const char* t
 
 }  // namespace
 
-ProgressWindows* SetProgressWindows(ProgressWindows* installed) {
-    ProgressWindows* previous = windows;
-    windows = installed;
+ProgressWindows* SetProgressWindows(ProgressWindows* windows) {
+    ProgressWindows* previous = installedWindows;
+    installedWindows = windows;
     return previous;
 }
 
@@ -101,8 +101,9 @@ void BeginProgress(void* parentWindow, bool disableParent, bool useHostMonitor,
         if (!progress.dialogOpen && progress.monitor == nullptr) {
             progress.parent = parentWindow != nullptr ? parentWindow : ThePlugin().hostMainWindow;
             progress.dialog.OnInitDialog();
-            progress.window =
-                windows != nullptr ? windows->Create(progress.dialog, progress.parent) : nullptr;
+            progress.window = installedWindows != nullptr
+                                  ? installedWindows->Create(progress.dialog, progress.parent)
+                                  : nullptr;
             progress.dialogOpen = progress.window != nullptr;
         }
 
@@ -112,7 +113,7 @@ void BeginProgress(void* parentWindow, bool disableParent, bool useHostMonitor,
             progress.window->SetText(text != nullptr ? text : "");
             progress.window->Show();
             if (disableParent && !progress.parentDisabled) {
-                windows->EnableWindow(progress.parent, false);
+                installedWindows->EnableWindow(progress.parent, false);
                 progress.parentDisabled = true;
             }
         } else if (progress.monitor != nullptr) {
@@ -161,7 +162,7 @@ void EndProgress(const char* text) {
             progress.window.reset();
             progress.dialogOpen = false;
             if (progress.parentDisabled) {
-                windows->EnableWindow(progress.parent, true);
+                installedWindows->EnableWindow(progress.parent, true);
                 progress.parentDisabled = false;
             }
         } else if (progress.active() && progress.monitor != nullptr) {
@@ -178,8 +179,8 @@ bool ProgressCancelled() {
 }
 
 void PumpMessages() {
-    if (windows != nullptr) {
-        windows->PumpMessages();
+    if (installedWindows != nullptr) {
+        installedWindows->PumpMessages();
     }
 }
 

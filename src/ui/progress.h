@@ -50,7 +50,7 @@ public:
     virtual ~ProgressWindow() = default;
     virtual void SetRange(std::int32_t minimum, std::int32_t maximum) = 0;
     virtual void SetPosition(std::int32_t position) = 0;
-    virtual std::int32_t Position() const = 0;
+    [[nodiscard]] virtual std::int32_t Position() const = 0;
     virtual void SetText(const std::string& text) = 0;
     virtual void Show() = 0;
 };

@@ -18,8 +18,8 @@ public:
     // button. The dialog stays open until the operation ends it.
     void OnCancel();
 
-    bool CancelRequested() const { return cancel_; }
-    bool CancelEnabled() const { return cancelEnabled_; }
+    [[nodiscard]] bool CancelRequested() const { return cancel_; }
+    [[nodiscard]] bool CancelEnabled() const { return cancelEnabled_; }
 
     // The view's platform window, which owns the question.
     void SetWindow(void* window) { window_ = window; }
