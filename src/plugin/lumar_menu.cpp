@@ -3,6 +3,7 @@
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/manager_state.h"
+#include "plugin/settings_command.h"
 #include "service/logon_store.h"
 
 namespace lumar {
@@ -69,7 +70,7 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
     {"-", "TOLMA:LumarLogonSeparator", nullptr, LoggedOff, LoggedOff},
     {"&Log off", "TOLMA:LumarLogoff", nullptr, LoggedOn, LoggedOn},
     {"-", "TOLMA:LumarLogoffSeparator", nullptr, LoggedOn, LoggedOn},
-    {"Settin&gs...", "TOLMA:LumarSettings", nullptr, nullptr, nullptr},
+    {"Settin&gs...", "TOLMA:LumarSettings", SettingsCommand, nullptr, nullptr},
 }};
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include "platform/host/startup_records.h"
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_state.h"
+#include "plugin/qt/qt_views.h"
 
 extern "C" __attribute__((visibility("default"))) bool PlugInMain(
     lumar::host::Version hostHandshakeVersion, lumar::host::Version* pluginHandshakeVersion,
     lumar::host::SetupProc* setup, void* platformData) {
+    lumar::InstallQtViews();
     return lumar::PlugInEntry(hostHandshakeVersion, pluginHandshakeVersion, setup, platformData);
 }
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -124,6 +125,34 @@ private Q_SLOTS:
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[2], lumar->menuAction());
         QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
+    }
+
+    void settingsOpensTheSettingsDialogOfThePlugIn() {
+        auto desk = startDesk();
+        auto* lumar = desk->window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
+        Q_EMIT lumar->aboutToShow();
+        QAction* settings = lumar->findChild<QAction*>("TOLMA:LumarSettings");
+        QVERIFY(settings != nullptr && settings->isEnabled());
+        QString title;
+        bool hostModal = false;
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            title = dialog->windowTitle();
+            owner = dialog->parentWidget();
+            hostModal = desk->ui().isModal();
+            // Nothing changed: Cancel closes without a question.
+            dialog->findChild<QPushButton*>("2")->click();
+        });
+        settings->trigger();
+        QCOMPARE(title, QString("Lumar User settings"));
+        QCOMPARE(owner, static_cast<QWidget*>(&desk->window()));
+        QVERIFY(hostModal);
+        QVERIFY(!desk->ui().isModal());
+        QCOMPARE(desk->ui().hostWindowCount(), std::size_t(0));
     }
 
     void drawsOnlyThePagesThatShow() {

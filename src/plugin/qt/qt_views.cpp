@@ -1,0 +1,34 @@
+#include "plugin/qt/qt_views.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "config/qt/settings_view.h"
+#include "config/settings_dlg.h"
+#include "service/wait_cursor.h"
+#include "ui/modal_dialog.h"
+#include "ui/qt/progress_view.h"
+#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/widget_handle.h"
+
+namespace lumar {
+
+void InstallQtViews() {
+    static ui::QtMessageBoxes messageBoxes;
+    static ui::QtProgressWindows progressWindows;
+    SetMessageBoxes(&messageBoxes);
+    SetProgressWindows(&progressWindows);
+    SetPresenter<CSettingsDlg>(config::ShowSettingsDialog);
+    SetWaitCursorHandler([](bool busy) {
+        if (!ui::haveWidgets()) {
+            return;
+        }
+        if (busy) {
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    });
+}
+
+}  // namespace lumar

@@ -1,0 +1,13 @@
+#pragma once
+
+// The plug-in module's Qt side: installs the views behind the system's
+// seams (message boxes, modal dialogs, the progress dialog, the wait
+// cursor). Called by the module's entry point; harmless to call again, and
+// without a QApplication in the process every seam answers as if nobody
+// were there.
+
+namespace lumar {
+
+void InstallQtViews();
+
+}  // namespace lumar
