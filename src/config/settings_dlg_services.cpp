@@ -1,18 +1,14 @@
 #include "config/settings_dlg_services.h"
 
+#include <memory>
+
 #include "platform/host/roles.h"
 #include "plugin/quit_check.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "ui/host_modal_state.h"
 
 namespace lumar {
-
-namespace {
-
-// The kind of host window the plug-in's dialogs ask for.
-constexpr int kDialogWindowKind = 3;
-
-}  // namespace
 
 bool TestConnectionWith(const ConnectionValues& values) {
     CWSClient client;
@@ -52,27 +48,9 @@ SettingsDlgServices DefaultSettingsDlgServices() {
             return std::nullopt;
         }
     };
-    // The host window made for the dialog lives as long as the modal state.
-    auto window = std::make_shared<host::HostWindow>(0);
-    services.beginModal = [window](void* platformWindow) {
-        try {
-            *window = host::hostWindowFromPlatformWindow(platformWindow, kDialogWindowKind);
-            host::beginModalState(*window);
-        } catch (const host::HostError&) {
-            // A host without windows for dialogs: the dialog is modal anyway.
-        }
-    };
-    services.endModal = [window] {
-        try {
-            host::endModalState();
-            if (*window != 0) {
-                host::destroyHostWindow(*window);
-                *window = 0;
-            }
-        } catch (const host::HostError&) {
-            // Nothing left to undo.
-        }
-    };
+    auto modal = std::make_shared<HostModalState>();
+    services.beginModal = [modal](void* platformWindow) { modal->Begin(platformWindow); };
+    services.endModal = [modal] { modal->End(); };
     return services;
 }
 

@@ -5,6 +5,8 @@
 
 #include "config/qt/settings_view.h"
 #include "config/settings_dlg.h"
+#include "plugin/logon_dlg.h"
+#include "plugin/qt/logon_view.h"
 #include "service/wait_cursor.h"
 #include "ui/modal_dialog.h"
 #include "ui/qt/progress_view.h"
@@ -19,6 +21,7 @@ void InstallQtViews() {
     SetMessageBoxes(&messageBoxes);
     SetProgressWindows(&progressWindows);
     SetPresenter<CSettingsDlg>(config::ShowSettingsDialog);
+    SetPresenter<CLogonDlg>(plugin::ShowLogonDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;
