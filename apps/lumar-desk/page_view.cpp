@@ -25,14 +25,16 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(true);
     QPalette palette = viewport()->palette();
     palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    palette.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80));
     viewport()->setPalette(palette);
+    viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setCursor(Qt::OpenHandCursor);
 }
 
 PageView::~PageView() = default;
 
 void PageView::showDocument(const pdf::Document& document) {
-    const int keepPage = currentPage();
+    const int keepPage = anchorPage_;
     renderer_.reset();
     cache_.clear();
     std::vector<QSizeF> sizes;
@@ -61,7 +63,7 @@ int PageView::zoomPercent() const {
 
 void PageView::setZoomPercent(int percent) {
     fitWidth_ = false;
-    setScale(percent / 100.0 * pixelsPerPointAt100(), currentPage());
+    setScale(percent / 100.0 * pixelsPerPointAt100(), anchorPage_);
 }
 
 void PageView::zoomIn() {
@@ -86,17 +88,16 @@ void PageView::zoomOut() {
 
 void PageView::fitWidth() {
     fitWidth_ = true;
-    setScale(layout_.scaleToFitWidth(viewport()->width()), currentPage());
+    setScale(layout_.scaleToFitWidth(viewport()->width()), anchorPage_);
 }
 
 void PageView::setScale(double pixelsPerPoint, int keepPage) {
     const bool changed = std::abs(pixelsPerPoint - layout_.scale()) > 1e-9;
     layout_.setScale(pixelsPerPoint);
+    scrollingItself_ = true;
     updateScrollBars();
-    if (keepPage >= 0 && keepPage < layout_.pageCount()) {
-        verticalScrollBar()->setValue(layout_.pageRect(keepPage, viewport()->width()).top() -
-                                      PageLayout::kMargin);
-    }
+    scrollingItself_ = false;
+    scrollToPage(keepPage);
     viewport()->update();
     if (changed) {
         Q_EMIT zoomChanged(zoomPercent());
@@ -127,13 +128,20 @@ int PageView::currentPage() const {
 }
 
 void PageView::goToPage(int index) {
+    scrollToPage(index);
+    reportCurrentPage();
+}
+
+void PageView::scrollToPage(int index) {
     if (layout_.pageCount() == 0) {
         return;
     }
     index = std::clamp(index, 0, layout_.pageCount() - 1);
+    anchorPage_ = index;
+    scrollingItself_ = true;
     verticalScrollBar()->setValue(layout_.pageRect(index, viewport()->width()).top() -
                                   PageLayout::kMargin);
-    reportCurrentPage();
+    scrollingItself_ = false;
 }
 
 void PageView::reportCurrentPage() {
@@ -197,15 +205,19 @@ void PageView::paintEvent(QPaintEvent* /*event*/) {
 
 void PageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    const int keep = currentPage();
     if (fitWidth_) {
-        setScale(layout_.scaleToFitWidth(viewport()->width()), keep);
+        setScale(layout_.scaleToFitWidth(viewport()->width()), anchorPage_);
     } else {
+        scrollingItself_ = true;
         updateScrollBars();
+        scrollingItself_ = false;
     }
 }
 
 void PageView::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    if (!scrollingItself_) {
+        anchorPage_ = std::max(currentPage(), 0);  // the user scrolled
+    }
     viewport()->update();
     reportCurrentPage();
 }

@@ -72,6 +72,7 @@ private:
 
     double pixelsPerPointAt100() const;
     void setScale(double pixelsPerPoint, int keepPage);
+    void scrollToPage(int index);
     void updateScrollBars();
     QPoint contentOffset() const;
     const QImage* picture(int page);
@@ -83,6 +84,10 @@ private:
     bool fitWidth_ = true;
     int drawn_ = 0;
     int reportedPage_ = -1;
+    // The page kept in view when the zoom or the window's size changes: the
+    // one the user scrolled to or went to.
+    int anchorPage_ = 0;
+    bool scrollingItself_ = false;
     QPoint dragStart_;
     QPoint dragScroll_;
     bool dragging_ = false;

@@ -13,6 +13,9 @@ constexpr int kDialogWindowKind = 3;
 
 void HostModalState::Begin(void* platformWindow) {
     End();
+    if (host::imported()[host::TableId::AcroView].table == nullptr) {
+        return;  // no host imported (a view shown outside the plug-in)
+    }
     try {
         window_ = host::hostWindowFromPlatformWindow(platformWindow, kDialogWindowKind);
         host::beginModalState(window_);

@@ -116,6 +116,10 @@ private Q_SLOTS:
         QCOMPARE(tab->pages().pageCount(), 3);
         QCOMPARE(desk->ui().activeDocument(), &tab->view());
         QCOMPARE(desk->window().windowTitle(), QString("binder.pdf[*] - Lumar Desk"));
+        // A new document shows its first page, whatever sizes the window goes through.
+        desk->window().resize(300, 200);
+        desk->window().resize(1000, 760);
+        QCOMPARE(tab->pages().currentPage(), 0);
 
         auto* lumar = desk->window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
         QVERIFY(lumar != nullptr);
