@@ -1,0 +1,145 @@
+// Pictures of the desktop host for the README and for reviewing the views:
+// the main window with a demo binder open, the "&Lumar" menu, the settings
+// dialog on both pages, the logon dialog and the progress dialog.
+//
+//   desk_screenshots <output folder>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <iostream>
+
+#include "config/settings_store.h"
+#include "desk_application.h"
+#include "fixtures/pdf_builder.h"
+#include "fixtures/temp_dir.h"
+#include "main_window.h"
+#include "plugin/logon_dlg.h"
+#include "plugin/qt/logon_view.h"
+#include "ui/progress.h"
+#include "ui/qt/progress_view.h"
+
+namespace {
+
+QDir output;
+
+void settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void save(QWidget* widget, const QString& name) {
+    settle();
+    const QString path = output.filePath(name + ".png");
+    if (widget->grab().save(path)) {
+        std::cout << path.toStdString() << '\n';
+    } else {
+        std::cerr << "could not write " << path.toStdString() << '\n';
+    }
+}
+
+void writeDemoBinder(const std::filesystem::path& path) {
+    lumar::fixtures::PdfBuilder builder;
+    const int pages = 24;
+    builder.pages(pages).dataAnnotations(lumar::fixtures::numberedTexts(pages, "Binder 1 page "));
+    for (int page = 0; page < pages; ++page) {
+        builder.text(page, 72, 770, "Loose-leaf Law Review", 0, 22);
+        builder.text(page, 72, 740, "Chapter " + std::to_string(page / 4 + 1), 0, 14);
+        for (int line = 0; line < 30; ++line) {
+            builder.text(page, 72, 700 - line * 20,
+                         "Section " + std::to_string(page * 30 + line + 1) +
+                             ": text of the provision as amended by the latest supplement.",
+                         0, 10);
+        }
+        builder.text(page, 280, 40, std::to_string(page + 1), 0, 10);
+    }
+    builder.write(path);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: desk_screenshots <output folder>\n";
+        return 2;
+    }
+    output = QDir(QString::fromLocal8Bit(argv[1]));
+    output.mkpath(".");
+
+    lumar::fixtures::TempDir temp;
+    qputenv("LUMAR_REGISTRY", QByteArray::fromStdString((temp / "registry.reg").string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((temp / "config").string()));
+    lumar::WriteTextSetting("Uri", "Web_service", "http://127.0.0.1:8450/WS/Lumar/2007/02/");
+    lumar::WriteTextSetting("Uri", "Base_docs", "/srv/lumar/binders");
+    lumar::WriteTextSetting("Uri", "Supp_docs", "/srv/lumar/supplements");
+    lumar::WriteTextSetting("Uri", "Annotations", "/srv/lumar/annotations");
+    const auto binder = temp / "LLR_binder_01.pdf";
+    writeDemoBinder(binder);
+
+    lumar::desk::DeskApplication desk;
+    desk.loadPlugins({LUMAR_MODULE_DIR});
+    desk.window().resize(1100, 820);
+    desk.window().show();
+    desk.openFiles({QString::fromStdString(binder.string())});
+    save(&desk.window(), "desk-binder");
+
+    auto* lumar = desk.window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
+    if (lumar != nullptr) {
+        lumar->popup(desk.window().mapToGlobal(QPoint(200, 30)));
+        save(lumar, "lumar-menu");
+        lumar->hide();
+
+        QAction* settings = lumar->findChild<QAction*>("TOLMA:LumarSettings");
+        QTimer::singleShot(300, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            save(dialog, "settings-uris");
+            // The dialog's classes live in the plug-in module: find the tab
+            // bar by its Qt class.
+            if (auto* tabs = dialog->findChild<QTabBar*>()) {
+                tabs->setCurrentIndex(1);
+                save(dialog, "settings-proxy");
+            }
+            dialog->findChild<QPushButton*>("2")->click();
+        });
+        if (settings != nullptr) {
+            settings->trigger();
+        }
+    }
+
+    {
+        lumar::CLogonDlg model;
+        lumar::plugin::LogonView logon(model, &desk.window());
+        logon.show();
+        QTest::keyClicks(logon.findChild<QLineEdit*>("1003"), "editor");
+        save(&logon, "logon-empty-password");
+        QTest::keyClicks(logon.findChild<QLineEdit*>("1004"), "secret");
+        save(&logon, "logon");
+    }
+
+    lumar::ui::QtProgressWindows progressWindows;
+    lumar::SetProgressWindows(&progressWindows);
+    lumar::BeginProgress(&desk.window(), true, false, 0, 35, "Merging binder 12 of 35...");
+    lumar::SetProgress(12, nullptr);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<lumar::ui::ProgressView*>(widget) != nullptr && widget->isVisible()) {
+            save(widget, "progress");
+        }
+    }
+    lumar::EndProgress("Done");
+    lumar::SetProgressWindows(nullptr);
+    return 0;
+}
