@@ -48,7 +48,7 @@ void CloseResponse(std::string& out, std::string_view method) {
 
 }  // namespace
 
-std::string WriteAnswer(const OperationSpec& operation, const OperationResult& result) {
+std::string WriteAnswer(const OperationDeclaration& operation, const OperationResult& result) {
     std::string out;
     // About 40 bytes per field: one allocation for most answers.
     out.reserve(512 + result.records.size() * operation.recordFields.size() * 40);

@@ -15,24 +15,24 @@ constexpr TransactionKind kRead = TransactionKind::Read;
 constexpr TransactionKind kWrite = TransactionKind::Write;
 constexpr TransactionKind kNone = TransactionKind::None;
 
-OperationSpec IdOperation(std::string_view name, std::vector<ParamSpec> params,
-                          std::string_view idItem, TransactionKind transaction,
-                          OperationHandler handler) {
+OperationDeclaration IdOperation(std::string_view name, std::vector<ParamDeclaration> params,
+                                 std::string_view idItem, TransactionKind transaction,
+                                 OperationHandler handler) {
     return {name,   std::move(params), ResultShape::Items, {{idItem, L}}, {}, {}, transaction,
             handler};
 }
 
-OperationSpec ListOperation(std::string_view name, std::vector<ParamSpec> params,
-                            std::string_view recordName, std::vector<FieldSpec> fields,
-                            OperationHandler handler) {
+OperationDeclaration ListOperation(std::string_view name, std::vector<ParamDeclaration> params,
+                                   std::string_view recordName,
+                                   std::vector<FieldDeclaration> fields, OperationHandler handler) {
     return {name,   std::move(params), ResultShape::List, {}, recordName, std::move(fields), kRead,
             handler};
 }
 
 // The fourteen publication fields that "PublicationInsert" sends after
 // LogUser_ID and "PublicationUpdate" after Publication_ID.
-std::vector<ParamSpec> WithPublicationFields(std::vector<ParamSpec> head) {
-    const std::vector<ParamSpec> fields = {
+std::vector<ParamDeclaration> WithPublicationFields(std::vector<ParamDeclaration> head) {
+    const std::vector<ParamDeclaration> fields = {
         {"Publication_status_ID", L},
         {"Language_ID", L},
         {"NIMBA_code", S},
@@ -52,7 +52,7 @@ std::vector<ParamSpec> WithPublicationFields(std::vector<ParamSpec> head) {
     return head;
 }
 
-std::vector<ParamSpec> PublicationFilters() {
+std::vector<ParamDeclaration> PublicationFilters() {
     return {
         {"LogUser_ID", L},       {"Publication_ID", L}, {"Publication_status_ID", L},
         {"Language_ID", L},      {"Binder_type_ID", L}, {"Printing_ID", L},
@@ -61,10 +61,11 @@ std::vector<ParamSpec> PublicationFilters() {
     };
 }
 
-std::vector<OperationSpec> BuildOperations() {
+std::vector<OperationDeclaration> BuildOperations() {
     using namespace ops;
-    const std::vector<ParamSpec> publicationOnly = {{"LogUser_ID", L}, {"Publication_ID", L}};
-    std::vector<OperationSpec> list;
+    const std::vector<ParamDeclaration> publicationOnly = {{"LogUser_ID", L},
+                                                           {"Publication_ID", L}};
+    std::vector<OperationDeclaration> list;
 
     list.push_back({"Logon",
                     {{"Login", S}, {"Password", S}},
@@ -228,13 +229,13 @@ std::vector<OperationSpec> BuildOperations() {
 
 }  // namespace
 
-const std::vector<OperationSpec>& Operations() {
-    static const std::vector<OperationSpec> operations = BuildOperations();
+const std::vector<OperationDeclaration>& Operations() {
+    static const std::vector<OperationDeclaration> operations = BuildOperations();
     return operations;
 }
 
-const OperationSpec* FindOperation(std::string_view name) {
-    for (const OperationSpec& operation : Operations()) {
+const OperationDeclaration* FindOperation(std::string_view name) {
+    for (const OperationDeclaration& operation : Operations()) {
         if (operation.name == name) {
             return &operation;
         }

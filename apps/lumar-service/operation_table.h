@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "lumar-service/operation_spec.h"
+#include "lumar-service/operation_declaration.h"
 
 namespace lumar::service_app {
 
-const std::vector<OperationSpec>& Operations();
+const std::vector<OperationDeclaration>& Operations();
 
 // nullptr for an unknown name (names are case-sensitive, as the client sends them).
-const OperationSpec* FindOperation(std::string_view name);
+const OperationDeclaration* FindOperation(std::string_view name);
 
 }  // namespace lumar::service_app

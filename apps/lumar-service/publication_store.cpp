@@ -1,6 +1,6 @@
 #include "lumar-service/publication_store.h"
 
-#include "lumar-service/operation_spec.h"
+#include "lumar-service/operation_declaration.h"
 #include "lumar-service/record_fields.h"
 #include "lumar-service/service_error.h"
 #include "lumar-service/sqlite_db.h"

@@ -9,8 +9,8 @@ constexpr ValueType S = ValueType::Text;
 constexpr ValueType T = ValueType::Ticks;
 }  // namespace
 
-const std::vector<FieldSpec>& PublicationRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& PublicationRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"Publication_ID", L},
         {"Publication_status_ID", L},
         {"Publication_status_Name", S},
@@ -55,8 +55,8 @@ const std::vector<FieldSpec>& PublicationRecordFields() {
     return fields;
 }
 
-const std::vector<FieldSpec>& BinderDocRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& BinderDocRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"BinderDoc_ID", L},  {"Publication_ID", L},
         {"Binder_number", L}, {"Page_count", L},
         {"Doc_file", S},      {"Annotation_data", S},
@@ -66,8 +66,8 @@ const std::vector<FieldSpec>& BinderDocRecordFields() {
     return fields;
 }
 
-const std::vector<FieldSpec>& SupplementRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& SupplementRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"Supplement_ID", L},
         {"Publication_ID", L},
         {"Supplement_number", L},
@@ -82,16 +82,16 @@ const std::vector<FieldSpec>& SupplementRecordFields() {
     return fields;
 }
 
-const std::vector<FieldSpec>& MergeRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& MergeRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"Merge_ID", L},        {"Publication_ID", L}, {"Supplement_ID", L},   {"Merge_data", S},
         {"Merge_status_ID", L}, {"User_ID", L},        {"Create_DT_Ticks", T},
     };
     return fields;
 }
 
-const std::vector<FieldSpec>& UserInfoRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& UserInfoRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"User_ID", L},
         {"Name", S},
         {"Authorisation_ID", L},
@@ -103,14 +103,14 @@ const std::vector<FieldSpec>& UserInfoRecordFields() {
     return fields;
 }
 
-const std::vector<FieldSpec>& ColourRecordFields() {
-    static const std::vector<FieldSpec> fields = {
+const std::vector<FieldDeclaration>& ColourRecordFields() {
+    static const std::vector<FieldDeclaration> fields = {
         {"Colour_ID", L}, {"Name", S}, {"R", L}, {"G", L}, {"B", L},
     };
     return fields;
 }
 
-std::vector<FieldSpec> LookupRecordFields(std::string_view idName) {
+std::vector<FieldDeclaration> LookupRecordFields(std::string_view idName) {
     return {{idName, L}, {"Name", S}};
 }
 

@@ -5,17 +5,17 @@
 
 #include <vector>
 
-#include "lumar-service/operation_spec.h"
+#include "lumar-service/operation_declaration.h"
 
 namespace lumar::service_app {
 
-const std::vector<FieldSpec>& PublicationRecordFields();  // 40 fields
-const std::vector<FieldSpec>& BinderDocRecordFields();    // 10
-const std::vector<FieldSpec>& SupplementRecordFields();   // 10
-const std::vector<FieldSpec>& MergeRecordFields();        // 7
-const std::vector<FieldSpec>& UserInfoRecordFields();     // 7
-const std::vector<FieldSpec>& ColourRecordFields();       // 5
+const std::vector<FieldDeclaration>& PublicationRecordFields();  // 40 fields
+const std::vector<FieldDeclaration>& BinderDocRecordFields();    // 10
+const std::vector<FieldDeclaration>& SupplementRecordFields();   // 10
+const std::vector<FieldDeclaration>& MergeRecordFields();        // 7
+const std::vector<FieldDeclaration>& UserInfoRecordFields();     // 7
+const std::vector<FieldDeclaration>& ColourRecordFields();       // 5
 // A two-field lookup record: the identifier and Name.
-std::vector<FieldSpec> LookupRecordFields(std::string_view idName);
+std::vector<FieldDeclaration> LookupRecordFields(std::string_view idName);
 
 }  // namespace lumar::service_app

@@ -56,10 +56,10 @@ bool ParseLong(std::string_view text, std::int32_t& value) {
     return true;
 }
 
-RequestParams::RequestParams(const OperationSpec& operation, const SoapRequest& request) {
+RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRequest& request) {
     for (const auto& [name, text] : request.params) {
-        const ParamSpec* declared = nullptr;
-        for (const ParamSpec& param : operation.params) {
+        const ParamDeclaration* declared = nullptr;
+        for (const ParamDeclaration& param : operation.params) {
             if (param.name == name) {
                 declared = &param;
                 break;
@@ -98,7 +98,7 @@ RequestParams::RequestParams(const OperationSpec& operation, const SoapRequest& 
             break;
         }
     }
-    for (const ParamSpec& param : operation.params) {
+    for (const ParamDeclaration& param : operation.params) {
         if (values_.find(param.name) == values_.end()) {
             throw ServiceError(ErrorCode::MissingParameter,
                                "Parameter " + std::string(param.name) + " is missing");

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <variant>
 
-#include "lumar-service/operation_spec.h"
+#include "lumar-service/operation_declaration.h"
 #include "lumar-service/soap_request.h"
 
 namespace lumar::service_app {
@@ -18,7 +18,7 @@ namespace lumar::service_app {
 class RequestParams {
 public:
     // Throws ServiceError (MissingParameter, InvalidParameter).
-    RequestParams(const OperationSpec& operation, const SoapRequest& request);
+    RequestParams(const OperationDeclaration& operation, const SoapRequest& request);
 
     [[nodiscard]] std::int32_t Long(std::string_view name) const;
     [[nodiscard]] bool Bool(std::string_view name) const;

@@ -77,7 +77,7 @@ SoapAnswer Service::HandleSoap(std::string_view body, const std::string* soapAct
     SoapAnswer answer;
     answer.method = request.method;
     answer.user = NamedUser(request);
-    const OperationSpec* operation = FindOperation(request.method);
+    const OperationDeclaration* operation = FindOperation(request.method);
     try {
         if (operation == nullptr) {
             throw ServiceError(ErrorCode::UnknownMethod, "Unknown method " + request.method);

@@ -42,7 +42,7 @@ void Types(std::string& out) {
     out += kServiceNamespace;
     out += "\" elementFormDefault=\"unqualified\">";
     std::set<std::string_view> records;
-    for (const OperationSpec& operation : Operations()) {
+    for (const OperationDeclaration& operation : Operations()) {
         const std::string name(operation.name);
         out += "<xsd:element name=\"" + name + "\"><xsd:complexType>";
         Sequence(out, operation.params);
@@ -55,7 +55,7 @@ void Types(std::string& out) {
         out += "<xsd:complexType name=\"" + name + "Result\"><xsd:sequence>";
         out += "<xsd:element name=\"ErrorCode\" type=\"xsd:int\"/>";
         out += "<xsd:element name=\"Error\" type=\"xsd:string\"/>";
-        for (const FieldSpec& item : operation.items) {
+        for (const FieldDeclaration& item : operation.items) {
             out += "<xsd:element name=\"" + std::string(item.name) + "\" type=\"" +
                    std::string(XsdType(item.type)) + "\" minOccurs=\"0\"/>";
         }
@@ -99,7 +99,7 @@ std::string WriteWsdl(std::string_view location) {
         "percent sign itself is written as a percent sign and two lowercase hexadecimal "
         "digits.</wsdl:documentation>";
     Types(out);
-    for (const OperationSpec& operation : Operations()) {
+    for (const OperationDeclaration& operation : Operations()) {
         const std::string name(operation.name);
         out += "<wsdl:message name=\"" + name +
                "SoapIn\"><wsdl:part name=\"parameters\" "
@@ -111,7 +111,7 @@ std::string WriteWsdl(std::string_view location) {
                name + "Response\"/></wsdl:message>";
     }
     out += "<wsdl:portType name=\"LumarSoap\">";
-    for (const OperationSpec& operation : Operations()) {
+    for (const OperationDeclaration& operation : Operations()) {
         const std::string name(operation.name);
         out += "<wsdl:operation name=\"" + name + "\"><wsdl:input message=\"tns:" + name +
                "SoapIn\"/><wsdl:output message=\"tns:" + name + "SoapOut\"/></wsdl:operation>";
@@ -121,7 +121,7 @@ std::string WriteWsdl(std::string_view location) {
         "<wsdl:binding name=\"LumarSoap\" type=\"tns:LumarSoap\">"
         "<soap:binding transport=\"http://schemas.xmlsoap.org/soap/http\" "
         "style=\"document\"/>";
-    for (const OperationSpec& operation : Operations()) {
+    for (const OperationDeclaration& operation : Operations()) {
         const std::string name(operation.name);
         out += "<wsdl:operation name=\"" + name + "\"><soap:operation soapAction=\"" +
                std::string(kServiceNamespace) + name +

@@ -18,12 +18,12 @@ class RequestParams;
 
 enum class ValueType { Long, Bool, Text, Ticks };
 
-struct ParamSpec {
+struct ParamDeclaration {
     std::string_view name;
     ValueType type;
 };
 
-struct FieldSpec {
+struct FieldDeclaration {
     std::string_view name;
     ValueType type;
 };
@@ -42,15 +42,15 @@ enum class ResultShape { Items, List };
 
 enum class TransactionKind { Read, Write, None };
 
-struct OperationSpec {
+struct OperationDeclaration {
     std::string_view name;
-    std::vector<ParamSpec> params;
+    std::vector<ParamDeclaration> params;
     ResultShape shape;
     // Items: the item names and types the result carries (for the WSDL).
-    std::vector<FieldSpec> items;
+    std::vector<FieldDeclaration> items;
     // List: the record type's name and fields.
     std::string_view recordName;
-    std::vector<FieldSpec> recordFields;
+    std::vector<FieldDeclaration> recordFields;
     // The transaction the dispatcher runs the handler in. None: the handler
     // reads and writes on its own (Logon keeps password hashing out of the
     // write lock; Log touches no data).
