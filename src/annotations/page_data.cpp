@@ -3,6 +3,7 @@
 #include <new>
 #include <optional>
 
+#include "annotations/host_frame.h"
 #include "annotations/page_text.h"
 #include "platform/host/roles.h"
 #include "platform/pdf/annotation.h"
@@ -10,14 +11,6 @@
 namespace lumar {
 
 namespace {
-
-// "Error acquiring annotation’s contents:", with the typographic apostrophe
-// of Windows-1252.
-constexpr std::string_view kContentsError = "Error acquiring annotation\x92s contents:";
-
-void ShowHostError(std::string_view heading, const host::HostError& error) {
-    host::alertNote(std::string(heading) + " " + host::hostErrorText(error));
-}
 
 // The title or contents of an annotation, read through a buffer of the
 // announced length.
@@ -57,24 +50,6 @@ bool Framed(Step step) {
     }
     return false;
 }
-
-// Releases an acquired page when the walk leaves it.
-class AcquiredPage {
-public:
-    explicit AcquiredPage(pdf::Page* page) : page_(page) {}
-    ~AcquiredPage() {
-        if (page_ != nullptr) {
-            host::releasePage(page_);
-        }
-    }
-    AcquiredPage(const AcquiredPage&) = delete;
-    AcquiredPage& operator=(const AcquiredPage&) = delete;
-
-    [[nodiscard]] pdf::Page* get() const { return page_; }
-
-private:
-    pdf::Page* page_;
-};
 
 }  // namespace
 
@@ -147,14 +122,7 @@ std::string CollectAnnotationData(pdf::Document* document) {
     std::string data;
     const int pages = host::pageCount(document);
     for (int index = 0; index < pages; ++index) {
-        pdf::Page* acquired = nullptr;
-        try {
-            acquired = host::acquirePage(document, index);
-        } catch (const host::HostError& error) {
-            ShowHostError("Error acquiring page:", error);
-            continue;
-        }
-        const AcquiredPage page(acquired);
+        const AcquiredPage page(AcquirePageOrReport(document, index));
         if (page.get() != nullptr) {
             ReadPageData(page.get(), "", PageDataSink(data));
         }

@@ -1,5 +1,6 @@
 #include "plugin/lumar_menu.h"
 
+#include "annotations/annotation_check.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/manager_state.h"
@@ -60,7 +61,8 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
     {"&Check PDF file", "TOLMA:LumarCheckPDF", PdfCheckCommand, CanWorkOnDocument, LoggedOn},
     {"&Export footer information...", "TOLMA:LumarVoetRegels", nullptr, CanExportFooter, LoggedOn},
     {"&Import annotations...", "TOLMA:LumarAnnotImport", nullptr, CanWorkOnDocument, LoggedOn},
-    {"Check number of &annotations", "TOLMA:LumarAnnotCheck", nullptr, CanWorkOnDocument, LoggedOn},
+    {"Check number of &annotations", "TOLMA:LumarAnnotCheck", AnnotationCheckCommand,
+     CanWorkOnDocument, LoggedOn},
     {"Create annotation &report", "TOLMA:LumarAnnotRepYes", nullptr, CanReportAnnotations,
      LoggedOn},
     {"Create annotation report (&no numbers)", "TOLMA:LumarAnnotRepNo", nullptr,

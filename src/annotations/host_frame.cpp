@@ -1,0 +1,45 @@
+#include "annotations/host_frame.h"
+
+#include <string>
+
+#include "platform/host/roles.h"
+
+namespace lumar {
+
+void ShowHostError(std::string_view heading, const host::HostError& error) {
+    host::alertNote(std::string(heading) + " " + host::hostErrorText(error));
+}
+
+AcquiredPage::~AcquiredPage() {
+    if (page_ != nullptr) {
+        try {
+            host::releasePage(page_);
+        } catch (const host::HostError& error) {
+            ShowHostError(kPageError, error);
+        }
+    }
+}
+
+pdf::Page* AcquirePageOrReport(pdf::Document* document, int index) {
+    try {
+        return host::acquirePage(document, index);
+    } catch (const host::HostError& error) {
+        ShowHostError(kPageError, error);
+        return nullptr;
+    }
+}
+
+pdf::Document* ActivePdfDocument() {
+    host::DocumentView* view = host::activeDocument();
+    if (view == nullptr) {
+        host::alertNote("Open a PDF first");
+        return nullptr;
+    }
+    pdf::Document* document = host::documentOfView(view);
+    if (document == nullptr) {
+        host::alertNote("Could not get pdDoc of opened PDF");
+    }
+    return document;
+}
+
+}  // namespace lumar
