@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config/file_names.h"
 #include "platform/host/roles.h"
 
 namespace lumar {
@@ -40,6 +41,37 @@ pdf::Document* ActivePdfDocument() {
         host::alertNote("Could not get pdDoc of opened PDF");
     }
     return document;
+}
+
+std::string DocumentPathText(pdf::Document* document) {
+    host::FileSystem* fileSystem = host::defaultFileSystem();
+    const HeldPath path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
+    return host::platformPathText(fileSystem, path.get());
+}
+
+std::optional<std::string> DocumentBaseName(std::string_view path) {
+    if (path.find('/') == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return BaseName(path);
+}
+
+HeldPath::~HeldPath() {
+    if (path_ != nullptr) {
+        host::releasePath(fileSystem_, path_);
+    }
+}
+
+HeldFile::~HeldFile() {
+    if (file_ != nullptr) {
+        host::closeFile(file_);
+    }
+}
+
+bool HeldFile::close() {
+    host::HostFile* file = file_;
+    file_ = nullptr;
+    return file == nullptr || host::closeFile(file) == 0;
 }
 
 }  // namespace lumar

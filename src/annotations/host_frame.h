@@ -1,12 +1,21 @@
 #pragma once
 
-// What the annotation walks share around host calls: the headings of their
-// host failure messages, showing such a failure, and holding an acquired
-// page until the walk leaves it.
+// What the commands on a document share around host calls: the headings of
+// their host failure messages, showing such a failure, the active document,
+// its file's path, and holders that give back acquired pages, paths and open
+// files when they go.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/host/host_error.h"
+
+namespace lumar::host {
+class FileSystem;
+class HostFile;
+class HostPath;
+}  // namespace lumar::host
 
 namespace lumar {
 
@@ -45,5 +54,44 @@ pdf::Page* AcquirePageOrReport(pdf::Document* document, int index);
 // shows "Open a PDF first", without its PDF document "Could not get pdDoc of
 // opened PDF", and returns none.
 pdf::Document* ActivePdfDocument();
+
+// The platform path text of the document's file.
+std::string DocumentPathText(pdf::Document* document);
+
+// The base name of a document's path (after its last separator, cut at the
+// last "."); none when the path has no separator.
+std::optional<std::string> DocumentBaseName(std::string_view path);
+
+// Releases a host path when it goes.
+class HeldPath {
+public:
+    HeldPath(host::FileSystem* fileSystem, host::HostPath* path)
+        : fileSystem_(fileSystem), path_(path) {}
+    ~HeldPath();
+    HeldPath(const HeldPath&) = delete;
+    HeldPath& operator=(const HeldPath&) = delete;
+
+    [[nodiscard]] host::HostPath* get() const { return path_; }
+
+private:
+    host::FileSystem* fileSystem_;
+    host::HostPath* path_;
+};
+
+// Closes an open host file when it goes.
+class HeldFile {
+public:
+    explicit HeldFile(host::HostFile* file) : file_(file) {}
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    [[nodiscard]] host::HostFile* get() const { return file_; }
+    // Closes now; false when closing failed (the data may not be written).
+    bool close();
+
+private:
+    host::HostFile* file_;
+};
 
 }  // namespace lumar

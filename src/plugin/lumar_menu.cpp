@@ -1,6 +1,7 @@
 #include "plugin/lumar_menu.h"
 
 #include "annotations/annotation_check.h"
+#include "annotations/annotation_report.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/manager_state.h"
@@ -63,10 +64,10 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
     {"&Import annotations...", "TOLMA:LumarAnnotImport", nullptr, CanWorkOnDocument, LoggedOn},
     {"Check number of &annotations", "TOLMA:LumarAnnotCheck", AnnotationCheckCommand,
      CanWorkOnDocument, LoggedOn},
-    {"Create annotation &report", "TOLMA:LumarAnnotRepYes", nullptr, CanReportAnnotations,
-     LoggedOn},
-    {"Create annotation report (&no numbers)", "TOLMA:LumarAnnotRepNo", nullptr,
+    {"Create annotation &report", "TOLMA:LumarAnnotRepYes", AnnotationReportCommand,
      CanReportAnnotations, LoggedOn},
+    {"Create annotation report (&no numbers)", "TOLMA:LumarAnnotRepNo",
+     AnnotationReportNoNumbersCommand, CanReportAnnotations, LoggedOn},
     {"-", "TOLMA:LumarMenuSeparator", nullptr, nullptr, nullptr},
     {"&Log on...", "TOLMA:LumarLogon", nullptr, LoggedOff, LoggedOff},
     {"-", "TOLMA:LumarLogonSeparator", nullptr, LoggedOff, LoggedOff},
