@@ -4,6 +4,7 @@
 #include "annotations/annotation_report.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
+#include "plugin/logon_commands.h"
 #include "plugin/manager_state.h"
 #include "plugin/settings_command.h"
 #include "service/logon_store.h"
@@ -69,9 +70,9 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
     {"Create annotation report (&no numbers)", "TOLMA:LumarAnnotRepNo",
      AnnotationReportNoNumbersCommand, CanReportAnnotations, LoggedOn},
     {"-", "TOLMA:LumarMenuSeparator", nullptr, nullptr, nullptr},
-    {"&Log on...", "TOLMA:LumarLogon", nullptr, LoggedOff, LoggedOff},
+    {"&Log on...", "TOLMA:LumarLogon", LogonCommand, LoggedOff, LoggedOff},
     {"-", "TOLMA:LumarLogonSeparator", nullptr, LoggedOff, LoggedOff},
-    {"&Log off", "TOLMA:LumarLogoff", nullptr, LoggedOn, LoggedOn},
+    {"&Log off", "TOLMA:LumarLogoff", LogoffCommand, LoggedOn, LoggedOn},
     {"-", "TOLMA:LumarLogoffSeparator", nullptr, LoggedOn, LoggedOn},
     {"Settin&gs...", "TOLMA:LumarSettings", SettingsCommand, nullptr, nullptr},
 }};

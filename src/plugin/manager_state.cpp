@@ -1,9 +1,16 @@
 #include "plugin/manager_state.h"
 
+#include <utility>
+
 namespace lumar {
 
 namespace {
 bool managerOpen = false;
+
+std::function<void()>& Closer() {
+    static std::function<void()> closer;
+    return closer;
+}
 }  // namespace
 
 bool IsManagerOpen() {
@@ -12,6 +19,20 @@ bool IsManagerOpen() {
 
 void SetManagerOpen(bool open) {
     managerOpen = open;
+}
+
+std::function<void()> SetManagerCloser(std::function<void()> closer) {
+    return std::exchange(Closer(), std::move(closer));
+}
+
+void CloseManager() {
+    if (!managerOpen) {
+        return;
+    }
+    if (Closer()) {
+        Closer()();
+    }
+    managerOpen = false;
 }
 
 }  // namespace lumar

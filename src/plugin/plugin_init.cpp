@@ -5,6 +5,7 @@
 
 #include "platform/host/roles.h"
 #include "plugin/host_file_choosers.h"
+#include "plugin/logon_commands.h"
 #include "plugin/lumar_menu.h"
 #include "plugin/plugin_names.h"
 #include "plugin/plugin_state.h"
@@ -129,6 +130,8 @@ bool AddMenuItem(const char* title, const char* name, host::ExecuteProc* execute
 }
 
 void InstallQuitCheck() {
+    // Quitting while logged on runs the real log-off first.
+    SetLogOffCommand(&LogoffCommand);
     try {
         PluginState& state = ThePlugin();
         state.quitCheck = host::makeHostCallback(&QuitCheck);
