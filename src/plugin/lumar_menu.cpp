@@ -1,6 +1,7 @@
 #include "plugin/lumar_menu.h"
 
 #include "annotations/annotation_check.h"
+#include "annotations/annotation_import.h"
 #include "annotations/annotation_report.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
@@ -62,7 +63,8 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
      ShowCloseManager},
     {"&Check PDF file", "TOLMA:LumarCheckPDF", PdfCheckCommand, CanWorkOnDocument, LoggedOn},
     {"&Export footer information...", "TOLMA:LumarVoetRegels", nullptr, CanExportFooter, LoggedOn},
-    {"&Import annotations...", "TOLMA:LumarAnnotImport", nullptr, CanWorkOnDocument, LoggedOn},
+    {"&Import annotations...", "TOLMA:LumarAnnotImport", AnnotationImportCommand, CanWorkOnDocument,
+     LoggedOn},
     {"Check number of &annotations", "TOLMA:LumarAnnotCheck", AnnotationCheckCommand,
      CanWorkOnDocument, LoggedOn},
     {"Create annotation &report", "TOLMA:LumarAnnotRepYes", AnnotationReportCommand,
