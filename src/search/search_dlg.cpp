@@ -1,0 +1,94 @@
+#include "search/search_dlg.h"
+
+#include <cstdint>
+
+#include "annotations/colour.h"
+#include "annotations/white_space.h"
+#include "config/settings_store.h"
+#include "search/search_colour.h"
+#include "search/search_mru.h"
+
+namespace lumar {
+
+void CSearchDlg::OnInitDialog() {
+    std::uint32_t matchCase = 0;
+    ReadNumberSetting(kSettingsKey, kMatchCaseName, matchCase);
+    matchCase_ = matchCase == 1;
+    std::string list;
+    ReadTextSetting(kSettingsKey, kMruListName, list);
+    entries_ = SplitMruList(list);
+    updateSearchButton();
+}
+
+bool CSearchDlg::RestorePlacement(WindowPlacement& placement) const {
+    return ReadWindowPlacement("Dialogs", kPlacementName, placement);
+}
+
+void CSearchDlg::SavePlacement(const WindowPlacement& placement) const {
+    WriteWindowPlacement("Dialogs", kPlacementName, placement);
+}
+
+void CSearchDlg::SetText(const std::string& text) {
+    text_ = text;
+    updateSearchButton();
+}
+
+void CSearchDlg::SelectEntry(std::size_t index) {
+    if (index < entries_.size()) {
+        SetText(entries_[index]);
+    }
+}
+
+void CSearchDlg::SetMatchCase(bool matchCase) {
+    matchCase_ = matchCase;
+    updateSearchButton();
+}
+
+void CSearchDlg::appendCondition(const std::string& condition) {
+    text_ += condition;
+    matchCase_ = false;
+    updateSearchButton();
+}
+
+void CSearchDlg::OnTabSheet() {
+    appendCondition("TABSHEET=");
+}
+
+bool CSearchDlg::OnColour() {
+    std::string& remembered = RememberedSearchColour();
+    const std::optional<std::string> chosen =
+        ChooseSearchColour({remembered, kAnyColour, window_ != nullptr ? window_ : parent_});
+    if (!chosen) {
+        return false;
+    }
+    if (chosen->empty()) {
+        remembered = kNoColour;
+        appendCondition("COLOUR=");
+    } else {
+        remembered = *chosen;
+        appendCondition("COLOUR=\"" + *chosen + "\"");
+    }
+    return true;
+}
+
+bool CSearchDlg::OnOK() {
+    if (!searchEnabled_) {
+        return false;
+    }
+    WriteNumberSetting(kSettingsKey, kMatchCaseName, matchCase_ ? 1 : 0);
+    std::string list;
+    ReadTextSetting(kSettingsKey, kMruListName, list);
+    WriteTextSetting(kSettingsKey, kMruListName, AddToMruList(list, text_));
+    return true;
+}
+
+std::string CSearchDlg::SearchToolTip() const {
+    return searchEnabled_ ? std::string() : std::string(kNoTextTip);
+}
+
+void CSearchDlg::updateSearchButton() {
+    // A picked entry is the text now, so the rule needs no separate case for it.
+    searchEnabled_ = !IsBlank(text_);
+}
+
+}  // namespace lumar
