@@ -3,6 +3,7 @@
 #include "annotations/annotation_check.h"
 #include "annotations/annotation_import.h"
 #include "annotations/annotation_report.h"
+#include "pdftools/footer_region.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/logon_commands.h"
@@ -62,7 +63,8 @@ const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
     {"Close publication &manager", "TOLMA:LumarManagerClose", nullptr, CanCloseManager,
      ShowCloseManager},
     {"&Check PDF file", "TOLMA:LumarCheckPDF", PdfCheckCommand, CanWorkOnDocument, LoggedOn},
-    {"&Export footer information...", "TOLMA:LumarVoetRegels", nullptr, CanExportFooter, LoggedOn},
+    {"&Export footer information...", "TOLMA:LumarVoetRegels", FooterExportCommand, CanExportFooter,
+     LoggedOn},
     {"&Import annotations...", "TOLMA:LumarAnnotImport", AnnotationImportCommand, CanWorkOnDocument,
      LoggedOn},
     {"Check number of &annotations", "TOLMA:LumarAnnotCheck", AnnotationCheckCommand,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "pdftools/footer_region.h"
 #include "platform/host/roles.h"
 #include "plugin/host_file_choosers.h"
 #include "plugin/logon_commands.h"
@@ -40,6 +41,7 @@ bool InitialisePlugIn() {
     bool result = true;
     result &= AddMenuItems(&menu[0], &menu[2]);
     result &= AddMenuItems(&menu[2], &menu[3]);
+    CreateRegionTool();
     result &= AddMenuItems(&menu[3], &menu[4]);
     result &= AddMenuItems(&menu[4], &menu[8]);
     result &= AddMenuItems(&menu[8], menu.data() + menu.size());
