@@ -5,6 +5,7 @@
 
 #include "config/qt/settings_view.h"
 #include "config/settings_dlg.h"
+#include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
 #include "service/wait_cursor.h"
@@ -16,7 +17,9 @@
 namespace lumar {
 
 void InstallQtViews() {
-    static ui::QtMessageBoxes messageBoxes;
+    // In a host that is no Qt program, the host's alerts carry the boxes.
+    static HostMessageBoxes hostMessageBoxes;
+    static ui::QtMessageBoxes messageBoxes(&hostMessageBoxes);
     static ui::QtProgressWindows progressWindows;
     SetMessageBoxes(&messageBoxes);
     SetProgressWindows(&progressWindows);

@@ -2,9 +2,9 @@
 
 // The plug-in module's Qt side: installs the views behind the system's
 // seams (message boxes, modal dialogs, the progress dialog, the wait
-// cursor). Called by the module's entry point; harmless to call again, and
-// without a QApplication in the process every seam answers as if nobody
-// were there.
+// cursor). Called by the module's entry point; harmless to call again.
+// Without a QApplication in the process, message boxes become the host's
+// alerts and the other seams answer as if nobody were there.
 
 namespace lumar {
 

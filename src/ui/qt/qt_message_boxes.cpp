@@ -54,7 +54,7 @@ MessageAnswer QtMessageBoxes::show(const MessageBoxRequest& request) {
     const auto defaultIndex = static_cast<std::size_t>(request.defaultButton);
     const Choice& byDefault = choices[defaultIndex < choices.size() ? defaultIndex : 0];
     if (!haveWidgets()) {
-        return byDefault.answer;  // nobody there to choose
+        return withoutWidgets_ != nullptr ? withoutWidgets_->show(request) : byDefault.answer;
     }
     // The system's texts break lines with CR LF.
     const QString text = text::toQString(request.text).replace("\r\n", "\n");

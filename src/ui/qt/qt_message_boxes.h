@@ -8,9 +8,17 @@ namespace lumar::ui {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    // Boxes are owned by the dialog open, else the active window. Without a
-    // QApplication every box gets its default answer.
+    // Without a QApplication in the process (a host that is no Qt program),
+    // boxes go to `withoutWidgets` (not owned), or get their default answer
+    // when there is none.
+    explicit QtMessageBoxes(MessageBoxes* withoutWidgets = nullptr)
+        : withoutWidgets_(withoutWidgets) {}
+
+    // Boxes are owned by the dialog open, else the active window.
     MessageAnswer show(const MessageBoxRequest& request) override;
+
+private:
+    MessageBoxes* withoutWidgets_;
 };
 
 }  // namespace lumar::ui
