@@ -25,10 +25,12 @@ std::string Origin(int binder, int page) {
     return text;
 }
 
-std::vector<std::string> PageOrigins(int binder, int pages) {
+std::vector<std::string> PageOrigins(int binder, int pages,
+                                     const std::function<std::string(int, int)>& tag = {}) {
     std::vector<std::string> texts;
     for (int page = 1; page <= pages; ++page) {
-        texts.push_back(Origin(binder, page));
+        const std::string tagText = tag ? tag(binder, page) : std::string();
+        texts.push_back(Origin(binder, page) + (tagText.empty() ? "" : " <<#" + tagText + "#>>"));
     }
     return texts;
 }
@@ -119,7 +121,7 @@ void MergeFixture::CreatePublication(const PublicationSetup& setup) {
         binderFiles.push_back(setup.fileNames.size() >= static_cast<std::size_t>(n)
                                   ? setup.fileNames[n - 1]
                                   : std::string(name));
-        const std::vector<std::string> texts = PageOrigins(n, setup.binderPages[n - 1]);
+        const std::vector<std::string> texts = PageOrigins(n, setup.binderPages[n - 1], setup.tag);
         fixtures::PdfBuilder()
             .pages(setup.binderPages[n - 1])
             .dataAnnotations(texts)
@@ -134,7 +136,8 @@ void MergeFixture::CreatePublication(const PublicationSetup& setup) {
         binder.Binder_number = n;
         binder.Page_count = setup.binderPages[n - 1];
         binder.Doc_file = binderFiles[n - 1];
-        binder.Annotation_data = AnnotationData(PageOrigins(n, setup.binderPages[n - 1]));
+        binder.Annotation_data =
+            AnnotationData(PageOrigins(n, setup.binderPages[n - 1], setup.tag));
         binder.Pdf_version = "1.3";
         binder.Pdf_OK = true;
         WSIdResult added;
@@ -142,7 +145,7 @@ void MergeFixture::CreatePublication(const PublicationSetup& setup) {
     }
 
     supplementFile = "pubS" + std::to_string(setup.supplementNumber) + ".pdf";
-    const std::vector<std::string> texts = PageOrigins(0, setup.supplementPages);
+    const std::vector<std::string> texts = PageOrigins(0, setup.supplementPages, setup.tag);
     fixtures::PdfBuilder()
         .pages(setup.supplementPages)
         .dataAnnotations(texts)

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ struct PublicationSetup {
     std::int32_t maxPagesPerBinder = 0;
     // Stored as the supplement's merge data; none for update tests.
     std::string mergeData;
+    // A tag for a page ("TABSHEET=true"), written after the page's origin;
+    // binder 0 is the supplement. None or empty: the page has no tag.
+    std::function<std::string(int binder, int page)> tag;
 };
 
 // Page origins: "b<binder>p<page>" for the pages of the given pairs of a
