@@ -138,7 +138,7 @@ bool ExportFooterTextTo(pdf::Document* document, const FooterRegions& regions,
     return exported;
 }
 
-bool ExportFooterText(std::optional<std::string> sapCode) {
+bool ExportFooterText(std::optional<std::string_view> sapCode) {
     pdf::Document* document = ActivePdfDocument();
     if (document == nullptr) {
         return false;

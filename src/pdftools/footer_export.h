@@ -55,6 +55,6 @@ bool ExportFooterTextTo(pdf::Document* document, const FooterRegions& regions,
 // Exports the footer text of the active document with the confirmed regions
 // into "<base name>.ann.txt" in the annotations folder (with the SAP code's
 // subfolder when given and configured).
-bool ExportFooterText(std::optional<std::string> sapCode);
+bool ExportFooterText(std::optional<std::string_view> sapCode);
 
 }  // namespace lumar

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "annotations/host_frame.h"
 #include "pdftools/footer_export.h"
 #include "platform/host/roles.h"
 #include "platform/host/tool_set.h"
@@ -22,6 +23,10 @@ FooterRegionState& State() {
 host::FixedRect Normalised(const host::FixedRect& rect) {
     return {std::min(rect.left, rect.right), std::max(rect.top, rect.bottom),
             std::max(rect.left, rect.right), std::min(rect.top, rect.bottom)};
+}
+
+void ShowRegionRefused() {
+    host::alertNote("Data region must include at least 0,25 cm by 0,25 cm of media box region.");
 }
 
 bool ActivateRegionTool(host::Tool* /*tool*/) {
@@ -128,6 +133,24 @@ host::FixedRect ClipToMediaBox(const host::FixedRect& region, const host::FixedR
             std::min(region.right, mediaBox.right), std::max(region.bottom, mediaBox.bottom)};
 }
 
+std::optional<host::FixedRect> CheckedFooterRegion(pdf::Document* document, int pageIndex,
+                                                   const host::FixedRect& region) {
+    host::FixedRect mediaBox;
+    try {
+        const AcquiredPage page(host::acquirePage(document, pageIndex));
+        mediaBox = host::pageMediaBox(page.get());
+    } catch (const host::HostError& error) {
+        ShowHostError(kPageError, error);
+        return std::nullopt;
+    }
+    const host::FixedRect normalised = Normalised(region);
+    if (!RegionOverlapsMediaBox(normalised, mediaBox)) {
+        ShowRegionRefused();
+        return std::nullopt;
+    }
+    return ClipToMediaBox(normalised, mediaBox);
+}
+
 void SetFooterRegions(const host::FixedRect& region) {
     FooterRegionState& state = State();
     state.oddPageRegion = region;
@@ -139,8 +162,7 @@ void SetFooterRegions(const host::FixedRect& region) {
 RegionConfirmation ConfirmFooterRegion(const host::FixedRect& mediaBox) {
     FooterRegionState& state = State();
     if (!RegionOverlapsMediaBox(state.region, mediaBox)) {
-        host::alertNote(
-            "Data region must include at least 0,25 cm by 0,25 cm of media box region.");
+        ShowRegionRefused();
         return RegionConfirmation::Refused;
     }
     constexpr int kOk = 1;

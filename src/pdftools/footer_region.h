@@ -25,6 +25,10 @@
 
 namespace lumar {
 
+namespace pdf {
+class Document;
+}
+
 inline constexpr const char* kRegionToolType = "TOLMA:Lumar_RegionTool";
 
 enum class RegionToolMode { Idle = 0, WaitingForRegion = 2 };
@@ -87,6 +91,13 @@ enum class RegionConfirmation {
 // document. After a refusal the caller goes on as for a click outside the
 // region.
 RegionConfirmation ConfirmFooterRegion(const host::FixedRect& mediaBox);
+
+// For callers that have a region without the tool (the command line): the
+// region checked against the media box of page `pageIndex` and clipped to it,
+// as a confirmation does it; none when it is refused (the 0,25 cm message has
+// been shown) or the page cannot be had (its failure has been shown).
+std::optional<host::FixedRect> CheckedFooterRegion(pdf::Document* document, int pageIndex,
+                                                   const host::FixedRect& region);
 
 // Stores `region` as the region of every page, as a confirmation does (the
 // selection goes, the tool counts as inactive).

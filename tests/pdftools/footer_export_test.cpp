@@ -162,6 +162,18 @@ TEST(RegionClip, KeepsThePartInsideTheMediaBox) {
     EXPECT_EQ(ClipToMediaBox(Rect(60, 900, 300, 835), kA4), Rect(60, 842, 300, 835));
 }
 
+TEST_F(FooterExportTest, RegionWithoutTheToolIsCheckedAgainstThePage) {
+    PdfBuilder builder;
+    builder.pages(2).pages(1, 300, 400);
+    pdf::Document* document = show(builder);
+    EXPECT_EQ(CheckedFooterRegion(document, 0, Rect(700, 20, -10, 50)), Rect(0, 50, 595, 20));
+    EXPECT_EQ(CheckedFooterRegion(document, 2, Rect(-10, 50, 700, 20)), Rect(0, 50, 300, 20));
+    EXPECT_EQ(CheckedFooterRegion(document, 2, Rect(310, 50, 700, 20)), std::nullopt);
+    EXPECT_EQ(harness.responder.notes(),
+              std::vector<std::string>{
+                  "Data region must include at least 0,25 cm by 0,25 cm of media box region."});
+}
+
 TEST_F(FooterExportTest, CommandWithoutDocumentAsksForOne) {
     harness.item("TOLMA:LumarVoetRegels");  // the item exists
     FooterExportCommand(nullptr);
