@@ -36,8 +36,9 @@ public:
     int windowsMade = 0;
     int shows = 0;
     int pumps = 0;
-    std::vector<bool> parentEnabled;  // every change of the parent's state
-    std::vector<std::string> texts;   // every text shown
+    std::vector<bool> parentEnabled;          // every change of the parent's state
+    std::vector<std::string> texts;           // every text shown
+    std::vector<std::int32_t> textPositions;  // the position when each text was shown
     std::int32_t maximum = -1;
     std::int32_t position = -1;
     std::vector<std::string> questions;
@@ -71,7 +72,10 @@ private:
         }
         void SetPosition(std::int32_t position) override { owner_.position = position; }
         std::int32_t Position() const override { return owner_.position; }
-        void SetText(const std::string& text) override { owner_.texts.push_back(text); }
+        void SetText(const std::string& text) override {
+            owner_.texts.push_back(text);
+            owner_.textPositions.push_back(owner_.position);
+        }
         void Show() override { ++owner_.shows; }
 
     private:
