@@ -3,6 +3,7 @@
 #include "annotations/annotation_check.h"
 #include "annotations/annotation_import.h"
 #include "annotations/annotation_report.h"
+#include "manager/manager_dlg.h"
 #include "pdftools/footer_region.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
@@ -58,9 +59,9 @@ bool LoggedOff(void*) {
 }
 
 const std::array<MenuEntry, kLumarMenuSize> kMenu = {{
-    {"Open publication &manager...", "TOLMA:LumarManagerOpen", nullptr, CanOpenManager,
+    {"Open publication &manager...", "TOLMA:LumarManagerOpen", ManagerOpenCommand, CanOpenManager,
      ShowOpenManager},
-    {"Close publication &manager", "TOLMA:LumarManagerClose", nullptr, CanCloseManager,
+    {"Close publication &manager", "TOLMA:LumarManagerClose", ManagerCloseCommand, CanCloseManager,
      ShowCloseManager},
     {"&Check PDF file", "TOLMA:LumarCheckPDF", PdfCheckCommand, CanWorkOnDocument, LoggedOn},
     {"&Export footer information...", "TOLMA:LumarVoetRegels", FooterExportCommand, CanExportFooter,
