@@ -44,6 +44,15 @@ TEST_F(ManagerDlg, OpensFromTheMenuOnceAndCloses) {
     EXPECT_EQ(manager.CurrentPublication(), kDemo);
 }
 
+TEST_F(ManagerDlg, LogOffClosesTheManagerThroughItsCloser) {
+    LogOnAs("reader");
+    OpenManagerOn(kDemo);
+    CloseManager();
+    EXPECT_FALSE(manager.IsOpen());
+    EXPECT_TRUE(manager.Rows().empty());
+    EXPECT_EQ(manager.CurrentPublication(), kDemo);
+}
+
 TEST_F(ManagerDlg, LevelThreeSeesNoAddButtonLevelFourIsToldToLock) {
     LogOnAs("editor");
     OpenManagerOn(kDemo);
