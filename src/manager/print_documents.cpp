@@ -31,8 +31,7 @@ bool AskToPrintSeveral() {
 }
 
 std::string DocumentOfText(std::size_t number, std::size_t count) {
-    return "Printing document " + std::to_string(number) + " of " + std::to_string(count) +
-           "...";
+    return "Printing document " + std::to_string(number) + " of " + std::to_string(count) + "...";
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 #include "config/file_names.h"
 #include "config/settings_store.h"
 #include "manager/editor_launcher.h"
+#include "manager/print_documents.h"
 #include "manager/store_active_document.h"
 #include "platform/host/roles.h"
+#include "search/search_command.h"
 #include "service/logon_store.h"
 #include "service/wait_cursor.h"
 #include "service/ws_client.h"
@@ -21,16 +23,6 @@
 namespace lumar {
 
 namespace {
-
-CPublicationDetailsDlg::DocumentAction& PrintAction() {
-    static CPublicationDetailsDlg::DocumentAction action;
-    return action;
-}
-
-CPublicationDetailsDlg::DocumentAction& SearchAction() {
-    static CPublicationDetailsDlg::DocumentAction action;
-    return action;
-}
 
 // The list's control codes for its commands.
 int CommandOfListCode(int command) {
@@ -175,6 +167,7 @@ void CPublicationDetailsDlg::LoadForm() {
 void CPublicationDetailsDlg::OnInitDialog(void* platformWindow) {
     LoadForm();
     controls_ = form_;
+    platformWindow_ = platformWindow;
     if (platformWindow != nullptr) {
         try {
             hostWindow_ = host::hostWindowFromPlatformWindow(platformWindow, 2);
@@ -400,9 +393,7 @@ int CPublicationDetailsDlg::ListCommand(int command, bool* available) {
         OpenDocuments();
         break;
     case kCmdPrintDocument:
-        if (PrintAction()) {
-            PrintAction()(*this);
-        }
+        PrintDocuments();
         break;
     case kCmdReplaceDocument:
         StoreActiveDocument(*this);
@@ -411,9 +402,7 @@ int CPublicationDetailsDlg::ListCommand(int command, bool* available) {
         DiscardSupplement();
         break;
     case kCmdSearchDocument:
-        if (SearchAction()) {
-            SearchAction()(*this);
-        }
+        SearchDocuments();
         break;
     default:
         break;
@@ -421,12 +410,47 @@ int CPublicationDetailsDlg::ListCommand(int command, bool* available) {
     return 1;
 }
 
-void CPublicationDetailsDlg::SetPrintAction(DocumentAction action) {
-    PrintAction() = std::move(action);
+void CPublicationDetailsDlg::PrintDocuments() {
+    if (record_ == nullptr) {
+        return;
+    }
+    PrintSelection selection;
+    selection.folder = supplementMode_ ? FolderKind::Supplements : FolderKind::Binders;
+    selection.sapCode = record_->SAP_code;
+    for (int row : selectedRows_) {
+        if (supplementMode_) {
+            const SupplementRecord& r = supplements_.Records[row];
+            selection.documents.push_back({r.Doc_file, r.Page_count});
+        } else {
+            const BinderDocRecord& r = binderDocs_.Records[row];
+            selection.documents.push_back({r.Doc_file, r.Page_count});
+        }
+    }
+    selection.parentWindow = platformWindow_;
+    selection.hostWindow = hostWindow_;
+    PrintSelectedDocuments(selection);
 }
 
-void CPublicationDetailsDlg::SetSearchAction(DocumentAction action) {
-    SearchAction() = std::move(action);
+void CPublicationDetailsDlg::SearchDocuments() {
+    if (record_ == nullptr || selectedRows_.empty()) {
+        return;
+    }
+    SearchCommand command;
+    command.window = platformWindow_;
+    command.publication = *record_;
+    std::vector<BinderDocRecord> selectedBinders;
+    SupplementRecord selectedSupplement;
+    if (supplementMode_) {
+        selectedSupplement = supplements_.Records[selectedRows_.front()];
+        command.scope = SearchScope::Supplement(selectedSupplement);
+    } else {
+        for (int row : selectedRows_) {
+            selectedBinders.push_back(binderDocs_.Records[row]);
+        }
+        command.scope = SearchScope::Binders(selectedBinders);
+    }
+    command.bringToFront = bringToFront_;
+    RunSearchCommand(command);
 }
 
 void CPublicationDetailsDlg::End(int result) {

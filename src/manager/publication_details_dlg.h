@@ -179,11 +179,12 @@ public:
     void OpenDocuments();
     void DiscardSupplement();
 
-    // Printing and searching the selected documents belong to their own
-    // subsystems, which install how they run here.
-    using DocumentAction = std::function<void(CPublicationDetailsDlg& dialog)>;
-    static void SetPrintAction(DocumentAction action);
-    static void SetSearchAction(DocumentAction action);
+    void PrintDocuments();
+    void SearchDocuments();
+    // How the view brings the dialog to the front after the search results.
+    void SetBringToFront(std::function<void()> bringToFront) {
+        bringToFront_ = std::move(bringToFront);
+    }
 
     [[nodiscard]] host::HostWindow HostWindow() const { return hostWindow_; }
     // The placement read at initialisation, and the one the view reports
@@ -205,6 +206,7 @@ private:
     int FirstSelectedAtOrBelowTop() const;
 
     void* parent_ = nullptr;
+    void* platformWindow_ = nullptr;
     PublicationLastInfoRecord* record_ = nullptr;
     bool supplementMode_ = false;
     bool readOnly_ = false;
@@ -218,6 +220,7 @@ private:
     bool changed_ = false;
     std::optional<int> endResult_;
     std::function<void(int)> onEnd_;
+    std::function<void()> bringToFront_;
 
     WSListResult<BinderDocRecord> binderDocs_;
     WSListResult<SupplementRecord> supplements_;
