@@ -45,7 +45,10 @@ private:
         }
         const std::int64_t span = static_cast<std::int64_t>(maximum_) - minimum_;
         const std::int64_t done = static_cast<std::int64_t>(position_) - minimum_;
-        const int percent = span > 0 ? static_cast<int>(100 * std::max<std::int64_t>(0, std::min(done, span)) / span) : 0;
+        const int percent =
+            span > 0
+                ? static_cast<int>(100 * std::max<std::int64_t>(0, std::min(done, span)) / span)
+                : 0;
         std::fprintf(stderr, "\r\033[K%3d%% %s", percent, text_.c_str());
         std::fflush(stderr);
         drawn_ = true;

@@ -44,6 +44,11 @@ void PrintResult(const std::string& cp1252) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
+void PrintResultUtf8(const std::string& utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
 void PrintRemark(const std::string& utf8) {
     if (!quiet) {
         std::fflush(stdout);

@@ -13,6 +13,7 @@ void PrintMessage(const std::string& cp1252);
 
 // A result line (Windows-1252) on standard output, ended by a line feed.
 void PrintResult(const std::string& cp1252);
+void PrintResultUtf8(const std::string& utf8);
 
 // The command line's own remarks (UTF-8) on standard error, unless quiet.
 void PrintRemark(const std::string& utf8);
