@@ -8,7 +8,9 @@ CTEST_ARGS ?=
 
 all: build
 
+# A fresh machine gets its Debian packages before the first configure.
 $(BUILD)/CMakeCache.txt:
+	scripts/bootstrap
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: $(BUILD)/CMakeCache.txt
@@ -29,10 +31,14 @@ fuzz-test: $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-demo:
-	@echo "The demo (the merge of the demo publication on the reference service)"
-	@echo "arrives with the command-line host; it is not built yet."
-	@exit 1
+# The main job on the reference service's demo data: packages, build of the
+# two programs it needs, then the demo in $(DEMO_DIR) (made afresh each run).
+DEMO_DIR ?= lumar-demo
+
+demo: $(BUILD)/CMakeCache.txt
+	scripts/bootstrap
+	cmake --build $(BUILD) -j $(JOBS) --target lumar lumar-service
+	$(BUILD)/apps/lumar/lumar demo $(DEMO_DIR)
 
 format:
 	find src apps tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
