@@ -3,8 +3,8 @@
 // How the manager and the details dialog open the editors of the merge
 // engine: the merge data editor (also in its binder view) and the document
 // annotations dialog. The editors' models live with the merge engine; the
-// launcher installed here builds them and shows them modally. Without a
-// launcher an editor counts as cancelled and changes nothing.
+// standard launcher builds them and shows them with DoModal. Tests may
+// install their own launcher.
 
 #include <cstdint>
 #include <vector>
@@ -48,7 +48,8 @@ public:
     virtual int EditAnnotations(AnnotationsEditorRequest& request) = 0;
 };
 
-// Installs the launcher (not owned; null: none) and returns the one replaced.
+// Installs the launcher (not owned; null: the standard one) and returns the
+// one replaced.
 EditorLauncher* SetEditorLauncher(EditorLauncher* launcher);
 
 int LaunchMergeDataEditor(MergeDataEditorRequest& request);
