@@ -85,7 +85,7 @@ TEST_F(AddSupplement, StoresTheActiveDocumentWithTheNextNumber) {
     Show(sources / "Sup_S13.pdf");
     OpenManagerOn(publication);
     ASSERT_TRUE(manager.ButtonEnabled(kIdcAddSupplement));
-    manager.OnMenuChar('s');          // Alt+S: add supplement (none yet)
+    manager.OnMenuChar('s');  // Alt+S: add supplement (none yet)
 
     ASSERT_EQ(offered.size(), 1u);
     EXPECT_EQ(offered[0], "12 (no increment) / 13 (do increment)");
