@@ -23,7 +23,7 @@ constexpr std::string_view kTotalMarker = "<<#TOTAL#>>";
 std::string Format(const char* format, auto... values) {
     char buffer[256];
     const int length = std::snprintf(buffer, sizeof buffer, format, values...);
-    return std::string(buffer, static_cast<std::size_t>(std::clamp(length, 0, 255)));
+    return {buffer, static_cast<std::size_t>(std::clamp(length, 0, 255))};
 }
 
 // The text the walk goes over: line ends made LF; trailing blanks and the

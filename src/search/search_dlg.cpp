@@ -20,11 +20,11 @@ void CSearchDlg::OnInitDialog() {
     updateSearchButton();
 }
 
-bool CSearchDlg::RestorePlacement(WindowPlacement& placement) const {
+bool CSearchDlg::RestorePlacement(WindowPlacement& placement) {
     return ReadWindowPlacement("Dialogs", kPlacementName, placement);
 }
 
-void CSearchDlg::SavePlacement(const WindowPlacement& placement) const {
+void CSearchDlg::SavePlacement(const WindowPlacement& placement) {
     WriteWindowPlacement("Dialogs", kPlacementName, placement);
 }
 

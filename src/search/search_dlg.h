@@ -39,8 +39,8 @@ public:
 
     // Window placement: restored on opening (false: keep the default
     // position), saved on closing.
-    bool RestorePlacement(WindowPlacement& placement) const;
-    void SavePlacement(const WindowPlacement& placement) const;
+    static bool RestorePlacement(WindowPlacement& placement);
+    static void SavePlacement(const WindowPlacement& placement);
 
     // The user's edits: typing, picking an entry of the list (it becomes the
     // text), clicking "Match case".

@@ -68,11 +68,11 @@ void CSearchResultsDlg::OnInitDialog(void* window) {
     status_.clear();
 }
 
-bool CSearchResultsDlg::RestorePlacement(WindowPlacement& placement) const {
+bool CSearchResultsDlg::RestorePlacement(WindowPlacement& placement) {
     return ReadWindowPlacement("Dialogs", kPlacementName, placement);
 }
 
-void CSearchResultsDlg::SavePlacement(const WindowPlacement& placement) const {
+void CSearchResultsDlg::SavePlacement(const WindowPlacement& placement) {
     WriteWindowPlacement("Dialogs", kPlacementName, placement);
 }
 

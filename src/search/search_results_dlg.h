@@ -85,8 +85,8 @@ public:
     void SetSupplement(SupplementRecord record);
 
     void OnInitDialog(void* window);
-    bool RestorePlacement(WindowPlacement& placement) const;
-    void SavePlacement(const WindowPlacement& placement) const;
+    static bool RestorePlacement(WindowPlacement& placement);
+    static void SavePlacement(const WindowPlacement& placement);
 
     [[nodiscard]] bool BinderMode() const { return binderMode_; }
     [[nodiscard]] bool ReadOnly() const { return readOnly_; }
@@ -121,6 +121,10 @@ public:
     // rows' pages and opens the new document in a view. True when the dialog
     // should close (the document is shown); false when it stays open.
     bool OnExtract();
+
+    // The list's commands (context menu, keys) other than its own selection
+    // commands: none is available here.
+    static bool ListCommandAvailable(int /*command*/) { return false; }
 
     // The selected rows' hits, in list order.
     [[nodiscard]] std::vector<SearchHit> SelectedHits() const;

@@ -14,6 +14,7 @@
 #include "config/settings_store.h"
 #include "platform/settings/temp_settings.h"
 #include "search/search_colour.h"
+#include "search/search_results_dlg.h"
 
 namespace lumar {
 namespace {
@@ -139,6 +140,23 @@ TEST_F(SearchDlgTest, CancelledColourChangesNothing) {
     EXPECT_FALSE(dialog.OnColour());
     EXPECT_EQ(dialog.Text(), "abc");
     EXPECT_TRUE(dialog.MatchCase());
+}
+
+TEST_F(SearchDlgTest, PlacementsAreStoredUnderTheDialogsNames) {
+    WindowPlacement placement;
+    placement.showCmd = 1;
+    placement.rcNormalPosition = {10, 20, 410, 140};
+    CSearchDlg::SavePlacement(placement);
+    WindowPlacement read;
+    ASSERT_TRUE(ReadWindowPlacement("Dialogs", "SearchDlg", read));
+    EXPECT_EQ(read.rcNormalPosition, placement.rcNormalPosition);
+    WindowPlacement restored;
+    ASSERT_TRUE(CSearchDlg::RestorePlacement(restored));
+    EXPECT_EQ(restored, read);
+    EXPECT_FALSE(CSearchResultsDlg::RestorePlacement(restored));
+    CSearchResultsDlg::SavePlacement(placement);
+    ASSERT_TRUE(ReadWindowPlacement("Dialogs", "SearchResultsDlg", read));
+    EXPECT_EQ(read.showCmd, 1U);
 }
 
 }  // namespace
