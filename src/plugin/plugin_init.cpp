@@ -5,6 +5,7 @@
 
 #include "pdftools/footer_region.h"
 #include "platform/host/roles.h"
+#include "plugin/host_associated_program.h"
 #include "plugin/host_file_choosers.h"
 #include "plugin/logon_commands.h"
 #include "plugin/lumar_menu.h"
@@ -33,6 +34,8 @@ bool InitialisePlugIn() {
     InstallQuitCheck();
     // The choosers of the document folders are the host's.
     SetFileChoosers(&TheHostFileChoosers());
+    // Reports are opened for reading by the host's desktop.
+    SetAssociatedProgram(&TheHostAssociatedProgram());
 
     // The rows come in groups of the system's subsystems: the publication
     // manager, the PDF check, the footer export (whose region tool joins
@@ -61,6 +64,10 @@ bool UnloadPlugIn() {
     state.menuItems.shrink_to_fit();
     if (InstalledFileChoosers() == &TheHostFileChoosers()) {
         SetFileChoosers(nullptr);
+    }
+    AssociatedProgram* installed = SetAssociatedProgram(nullptr);
+    if (installed != &TheHostAssociatedProgram()) {
+        SetAssociatedProgram(installed);  // someone else's opener stays
     }
     return true;
 }

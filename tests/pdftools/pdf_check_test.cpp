@@ -134,6 +134,21 @@ TEST_F(PdfCheck, VersionFromTheMenuIsJudgedAndTheVerdictOffersTheReport) {
     EXPECT_EQ(progress.value(), 100);
 }
 
+TEST_F(PdfCheck, ViewReportOpensTheReportThroughTheHost) {
+    // The opener the plug-in installed at initialisation: the host's.
+    SetAssociatedProgram(previousOpener);
+    FontOptions helvetica;
+    show(WithFonts({helvetica}, "1.4"));
+    harness.responder.answerNext(1);  // View report
+    harness.responder.answerNext(2);  // OK
+
+    harness.item("TOLMA:LumarCheckPDF")->choose();
+
+    EXPECT_EQ(harness.headless.ui().openedWithProgram(),
+              std::vector<std::filesystem::path>{dir / "book.pdf_report.txt"});
+    EXPECT_TRUE(opener.opened.empty());
+}
+
 TEST_F(PdfCheck, PartOfAnOperationDoesNotJudgeTheVersion) {
     PdfCheckRequest check;
     check.document = show(WithFonts({TrueType()}, "1.4"));

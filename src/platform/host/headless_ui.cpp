@@ -84,6 +84,11 @@ void HeadlessUi::print(DocumentView& view, PrintParams& params) {
     prints_.push_back(PrintJob{view.title(), params});
 }
 
+bool HeadlessUi::openWithAssociatedProgram(const std::filesystem::path& path) {
+    openedWithProgram_.push_back(path);
+    return associatedProgramOpens_;
+}
+
 DocumentView& HeadlessUi::openView(std::unique_ptr<DocumentView> view) {
     views_.push_back(std::move(view));
     return *views_.back();

@@ -3,7 +3,8 @@
 // The user-interface roles of the headless host: nothing is drawn. Messages,
 // questions and choosers go to a Responder; the menu bar, the tools and the
 // open document views are kept in memory; modal state, host windows, the
-// document progress monitor and printing are recorded.
+// document progress monitor, printing and files opened with their associated
+// program are recorded. Tests click pages through HeadlessPageView.
 
 #include <cstddef>
 #include <cstdint>
@@ -49,6 +50,7 @@ public:
     void destroyHostWindow(HostWindow window) override;
     const ProgressMonitor* documentProgressMonitor(void** clientData) override;
     void print(DocumentView& view, PrintParams& params) override;
+    bool openWithAssociatedProgram(const std::filesystem::path& path) override;
 
     // Views: a newly opened view becomes the active one; closing the active
     // view makes the most recently opened remaining view active.
@@ -65,6 +67,13 @@ public:
     [[nodiscard]] const std::vector<PrintJob>& prints() const { return prints_; }
     void setPrintResult(std::uint16_t result) { printResult_ = result; }
 
+    // Every file opened with its associated program, in order;
+    // `setAssociatedProgramResult` decides what the next openings report.
+    [[nodiscard]] const std::vector<std::filesystem::path>& openedWithProgram() const {
+        return openedWithProgram_;
+    }
+    void setAssociatedProgramResult(bool opens) { associatedProgramOpens_ = opens; }
+
     Responder& responder() { return responder_; }
 
 private:
@@ -78,6 +87,8 @@ private:
     RecordingProgress progress_;
     std::vector<PrintJob> prints_;
     std::uint16_t printResult_ = 0;
+    std::vector<std::filesystem::path> openedWithProgram_;
+    bool associatedProgramOpens_ = true;
 };
 
 }  // namespace lumar::host

@@ -17,6 +17,7 @@
 #include "platform/host/host_files.h"
 #include "platform/host/host_types.h"
 #include "platform/host/messages.h"
+#include "platform/host/page_view.h"
 #include "platform/host/tables.h"
 
 namespace lumar::host {
@@ -328,6 +329,102 @@ inline Tool* activeTool() {
 
 inline Tool* standardTool() {
     return imported().acroView().hostTool(1);
+}
+
+// Page views (handed to a tool's click and cursor procedures and to drawing
+// procedures).
+
+inline DocumentView* documentOfPageView(PageView* view) {
+    return imported().acroView().documentOfPageView(view);
+}
+
+inline int pageIndexOfPageView(PageView* view) {
+    return imported().acroView().pageIndexOfPageView(view);
+}
+
+inline DeviceRect pageViewPageRect(PageView* view) {
+    DeviceRect rect;
+    imported().acroView().pageViewPageRect(view, &rect);
+    return rect;
+}
+
+inline DeviceRect pageToDeviceRect(PageView* view, const FixedRect& page) {
+    DeviceRect device;
+    imported().acroView().pageToDeviceRect(view, &page, &device);
+    return device;
+}
+
+inline FixedRect deviceToPageRect(PageView* view, const DeviceRect& device) {
+    FixedRect page;
+    imported().acroView().deviceToPageRect(view, &device, &page);
+    return page;
+}
+
+inline FixedPoint deviceToPagePoint(PageView* view, int x, int y) {
+    FixedPoint point;
+    imported().acroView().deviceToPagePoint(view, x, y, &point);
+    return point;
+}
+
+// A new rectangle dragged out from (x, y) until the mouse button is released.
+inline DeviceRect dragNewRect(PageView* view, int x, int y) {
+    DeviceRect result;
+    imported().acroView().dragRect(view, x, y, nullptr, kNoHandle, &result);
+    return result;
+}
+
+// `rect` after the user dragged its handle `handle` (1 to 8) from (x, y).
+inline DeviceRect dragRectHandle(PageView* view, int x, int y, const DeviceRect& rect, int handle) {
+    DeviceRect result;
+    imported().acroView().dragRect(view, x, y, &rect, handle, &result);
+    return result;
+}
+
+inline int rectHandleAt(const DeviceRect& rect, int x, int y) {
+    return imported().acroView().rectHandleAt(&rect, x, y);
+}
+
+inline bool mouseIsStillDown(PageView* view) {
+    return imported().acroView().mouseIsDown(view);
+}
+
+inline void setPageViewCursor(PageView* view, CursorShape shape) {
+    imported().acroView().setCursor(view, static_cast<int>(shape));
+}
+
+inline void setPageViewColour(PageView* view, double red, double green, double blue) {
+    imported().acroView().setDrawingColour(view, 1, red, green, blue);
+}
+
+inline void drawRectOutline(PageView* view, const DeviceRect& rect, bool withHandles) {
+    imported().acroView().drawRectOutline(view, &rect, withHandles);
+}
+
+inline void invalidatePageView(PageView* view, const DeviceRect& rect) {
+    imported().acroView().invalidatePageView(view, &rect);
+}
+
+inline void invalidateWholePageView(PageView* view) {
+    imported().acroView().invalidatePageView(view, nullptr);
+}
+
+inline void drawPageViewNow(PageView* view) {
+    imported().acroView().drawPageViewNow(view);
+}
+
+// `proc` is a host callback of a DrawingProc.
+inline void registerPageViewDrawing(HostCallback proc, void* clientData) {
+    imported().acroView().registerDrawing(proc, clientData);
+}
+
+inline void unregisterPageViewDrawing(HostCallback proc, void* clientData) {
+    imported().acroView().unregisterDrawing(proc, clientData);
+}
+
+// Opens a file (platform path text) with the program the desktop associates
+// with its type; false when that cannot be done.
+inline bool openWithAssociatedProgram(const std::string& path) {
+    return imported().acroView().openWithAssociatedProgram(path.c_str());
 }
 
 // --- PDModel ------------------------------------------------------------

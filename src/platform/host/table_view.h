@@ -15,6 +15,9 @@ class Document;
 namespace lumar::host {
 
 class DocumentView;
+class PageView;
+struct DeviceRect;
+struct FixedPoint;
 struct PrintParams;
 struct ProgressMonitor;
 struct ToolRecord;
@@ -78,6 +81,43 @@ struct AcroViewTable {
     Tool* (*activeTool)();
     // The host's own tools; 1 is the standard tool.
     Tool* (*hostTool)(int which);
+
+    // Page views, as tools' click and cursor procedures and drawing
+    // procedures get them: device coordinates are pixels of the view's
+    // window (y downwards), page coordinates points of the page (y upwards).
+    DocumentView* (*documentOfPageView)(PageView* view);
+    int (*pageIndexOfPageView)(PageView* view);
+    // Where the page stands in device coordinates.
+    void (*pageViewPageRect)(PageView* view, DeviceRect* rect);
+    void (*pageToDeviceRect)(PageView* view, const FixedRect* page, DeviceRect* device);
+    void (*deviceToPageRect)(PageView* view, const DeviceRect* device, FixedRect* page);
+    void (*deviceToPagePoint)(PageView* view, int x, int y, FixedPoint* point);
+    // Lets the user drag out a new rectangle from (x, y) (handle 0) or a
+    // handle of `start`, inside the page, until the mouse button is released.
+    void (*dragRect)(PageView* view, int x, int y, const DeviceRect* start, int handle,
+                     DeviceRect* result);
+    // The handle (1 to 8) of the rectangle under (x, y), or 0.
+    int (*rectHandleAt)(const DeviceRect* rect, int x, int y);
+    bool (*mouseIsDown)(PageView* view);
+    void (*setCursor)(PageView* view, int shape);
+    // Drawing over a page, from a drawing procedure: colour model 1 is RGB
+    // (components 0 to 1).
+    void (*setDrawingColour)(PageView* view, int colourModel, double red, double green,
+                             double blue);
+    void (*drawRectOutline)(PageView* view, const DeviceRect* rect, bool withHandles);
+    // Has the area (with null: the whole view) drawn again soon, or now.
+    void (*invalidatePageView)(PageView* view, const DeviceRect* rect);
+    void (*drawPageViewNow)(PageView* view);
+    // Drawing procedures (DrawingProc) draw over every page the views draw.
+    void (*registerDrawing)(HostCallback proc, void* clientData);
+    void (*unregisterDrawing)(HostCallback proc, void* clientData);
+
+    // Opens a file with the program the desktop associates with its type
+    // (the platform path text). False when that cannot be done.
+    bool (*openWithAssociatedProgram)(const char* path);
 };
+
+// Fills in the page-view and shell entries.
+void addPageViewRoles(AcroViewTable& table);
 
 }  // namespace lumar::host

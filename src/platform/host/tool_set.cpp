@@ -58,4 +58,41 @@ void ToolSet::setActive(Tool* tool, bool persistent) {
     }
 }
 
+bool ToolSet::click(PageView& view, int x, int y, int flags, int clickCount) {
+    auto* click = procedureOf<ToolClickProc>(active_->record().slot(kToolClick));
+    return click != nullptr && click(active_, &view, x, y, flags, clickCount);
+}
+
+bool ToolSet::adjustCursor(PageView& view, int x, int y) {
+    auto* cursor = procedureOf<ToolCursorProc>(active_->record().slot(kToolCursor));
+    return cursor != nullptr && cursor(active_, &view, x, y);
+}
+
+void ToolSet::addDrawing(HostCallback proc, void* clientData) {
+    if (proc == nullptr) {
+        throw HostError(error::kBadParameter, "A drawing needs its procedure.");
+    }
+    if (std::none_of(drawings_.begin(), drawings_.end(), [&](const Drawing& drawing) {
+            return drawing.proc == proc && drawing.clientData == clientData;
+        })) {
+        drawings_.push_back(Drawing{proc, clientData});
+    }
+}
+
+void ToolSet::removeDrawing(HostCallback proc, void* clientData) {
+    std::erase_if(drawings_, [&](const Drawing& drawing) {
+        return drawing.proc == proc && drawing.clientData == clientData;
+    });
+}
+
+void ToolSet::draw(PageView& view, const DeviceRect& update) {
+    // A procedure may unregister itself (or another) while drawing.
+    const std::vector<Drawing> drawings = drawings_;
+    for (const Drawing& drawing : drawings) {
+        if (auto* draw = procedureOf<DrawingProc>(drawing.proc)) {
+            draw(&view, &update, drawing.clientData);
+        }
+    }
+}
+
 }  // namespace lumar::host

@@ -2,7 +2,9 @@
 
 // Tools of the page views, registered by type name, and the active tool.
 // The host brings its standard tool; extensions register theirs with a tool
-// record of host callbacks.
+// record of host callbacks. The page views hand clicks and the mouse's
+// moves to the active tool and let the registered drawing procedures draw
+// over every page they show.
 
 #include <array>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "platform/host/host_types.h"
+#include "platform/host/page_view.h"
 
 namespace lumar::host {
 
@@ -31,6 +34,14 @@ inline constexpr int kToolSlotCount = 23;
 using ToolSwitchProc = bool(Tool* tool);  // activate, deactivate
 using ToolTypeProc = Atom(Tool* tool);
 using ToolQueryProc = bool(Tool* tool);  // persistence query, enable test
+// A click at (x, y) in device coordinates; `flags` are the keyboard's
+// modifiers, `clickCount` 2 for a double click. True when the tool handled it.
+using ToolClickProc = bool(Tool* tool, PageView* view, int x, int y, int flags, int clickCount);
+// The mouse is over (x, y): the tool sets the cursor and answers true, or
+// leaves it to the host.
+using ToolCursorProc = bool(Tool* tool, PageView* view, int x, int y);
+// Draws over a page while the host draws it; `update` is the area drawn.
+using DrawingProc = void(PageView* view, const DeviceRect* update, void* clientData);
 
 struct ToolRecord {
     std::uint32_t size = sizeof(ToolRecord);
@@ -77,8 +88,27 @@ public:
 
     [[nodiscard]] std::size_t count() const { return tools_.size(); }
 
+    // A click on a page: true when the active tool handled it (the standard
+    // tool handles none; the page view does what it does by itself).
+    bool click(PageView& view, int x, int y, int flags, int clickCount);
+    // The mouse over a page: true when the active tool set the cursor.
+    bool adjustCursor(PageView& view, int x, int y);
+
+    // Drawing procedures, called in the order registered for every page
+    // drawn. The same procedure and client data are registered once.
+    void addDrawing(HostCallback proc, void* clientData);
+    void removeDrawing(HostCallback proc, void* clientData);
+    [[nodiscard]] bool hasDrawings() const { return !drawings_.empty(); }
+    void draw(PageView& view, const DeviceRect& update);
+
 private:
+    struct Drawing {
+        HostCallback proc;
+        void* clientData;
+    };
+
     std::vector<std::unique_ptr<Tool>> tools_;
+    std::vector<Drawing> drawings_;
     Tool* active_ = nullptr;
     bool persistent_ = false;
 };

@@ -25,4 +25,8 @@ void UserInterface::activate(DocumentView* /*view*/) {
     refuseViews();
 }
 
+bool UserInterface::openWithAssociatedProgram(const std::filesystem::path& /*path*/) {
+    return false;
+}
+
 }  // namespace lumar::host

@@ -73,6 +73,10 @@ public:
 
     // Prints a view's document; the host sets `params.result` (0 = printed).
     virtual void print(DocumentView& view, PrintParams& params) = 0;
+
+    // Opens a file with the program the desktop associates with its type.
+    // False when it cannot (a host without a desktop opens nothing).
+    virtual bool openWithAssociatedProgram(const std::filesystem::path& path);
 };
 
 }  // namespace lumar::host

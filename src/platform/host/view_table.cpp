@@ -274,6 +274,7 @@ AcroViewTable makeAcroViewTable() {
     table.setActiveTool = setActiveTool;
     table.activeTool = activeTool;
     table.hostTool = hostTool;
+    addPageViewRoles(table);
     return table;
 }
 
