@@ -5,8 +5,10 @@
 #include "annotations/colour.h"
 #include "annotations/white_space.h"
 #include "config/settings_store.h"
+#include "merge/colour_dlg.h"
 #include "search/search_colour.h"
 #include "search/search_mru.h"
+#include "ui/modal_dialog.h"
 
 namespace lumar {
 
@@ -56,17 +58,17 @@ void CSearchDlg::OnTabSheet() {
 
 bool CSearchDlg::OnColour() {
     std::string& remembered = RememberedSearchColour();
-    const std::optional<std::string> chosen =
-        ChooseSearchColour({remembered, kAnyColour, window_ != nullptr ? window_ : parent_});
-    if (!chosen) {
+    CColourDlg dialog(remembered, kAnyColour);
+    if (DoModal(dialog, window_ != nullptr ? window_ : parent_) != kIdOk) {
         return false;
     }
-    if (chosen->empty()) {
+    const std::string& chosen = dialog.Result();
+    if (chosen.empty()) {
         remembered = kNoColour;
         appendCondition("COLOUR=");
     } else {
-        remembered = *chosen;
-        appendCondition("COLOUR=\"" + *chosen + "\"");
+        remembered = chosen;
+        appendCondition("COLOUR=\"" + chosen + "\"");
     }
     return true;
 }

@@ -50,10 +50,10 @@ public:
 
     // "Tab sheet": appends "TABSHEET=" and unchecks "Match case".
     void OnTabSheet();
-    // "Colour...": the colour choice with the remembered colour as current
-    // and "Any colour" as its no-colour row. Appends "COLOUR=" (no colour) or
-    // COLOUR="name", remembers the choice and unchecks "Match case". True
-    // when a colour was chosen.
+    // "Colour...": the colour dialog (CColourDlg, shown modally) with the
+    // remembered colour as current and "Any colour" as its no-colour row.
+    // Appends "COLOUR=" (no colour) or COLOUR="name", remembers the choice
+    // and unchecks "Match case". True when a colour was chosen.
     bool OnColour();
     // "Search" (or Enter): stores the flag and the recent searches and
     // returns true (close with OK); false while Search is disabled.

@@ -12,23 +12,40 @@
 
 #include "annotations/colour.h"
 #include "config/settings_store.h"
+#include "merge/colour_dlg.h"
 #include "platform/settings/temp_settings.h"
 #include "search/search_colour.h"
 #include "search/search_results_dlg.h"
+#include "service/logon_store.h"
+#include "ui/modal_dialog.h"
 
 namespace lumar {
 namespace {
 
+// The colour dialog as the user answers it: the row of the colour named
+// `answer` (empty: the no-colour row) and OK; none: Cancel.
 class SearchDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RememberedSearchColour() = kNoColour;
-        previous_ = SetSearchColourChooser([this](const SearchColourChoice& choice) {
-            choices.push_back(choice);
-            return answer;
+        TheLogonStore().colours.Records = {{1, "Blue", 153, 204, 255}, {2, "Red", 255, 0, 0}};
+        previous_ = SetPresenter<CColourDlg>([this](CColourDlg& dialog, void* parent) {
+            shown.push_back({dialog.RowName(0), dialog.InitialRow(), parent});
+            if (!answer) {
+                return kIdCancel;
+            }
+            for (int row = 0; row < dialog.RowCount(); ++row) {
+                if ((row == 0 && answer->empty()) || (row > 0 && dialog.RowName(row) == *answer)) {
+                    dialog.SelectRow(row);
+                }
+            }
+            return dialog.OnOK() ? kIdOk : kIdCancel;
         });
     }
-    void TearDown() override { SetSearchColourChooser(std::move(previous_)); }
+    void TearDown() override {
+        SetPresenter<CColourDlg>(std::move(previous_));
+        TheLogonStore().clear();
+    }
 
     static std::string StoredList() {
         std::string list;
@@ -36,12 +53,18 @@ protected:
         return list;
     }
 
+    struct Shown {
+        std::string noColourRow;
+        std::optional<int> currentRow;
+        void* parent = nullptr;
+    };
+
     testing::TempSettings settings;
-    std::vector<SearchColourChoice> choices;
+    std::vector<Shown> shown;
     std::optional<std::string> answer;
 
 private:
-    SearchColourChooser previous_;
+    ModalPresenter<CColourDlg> previous_;
 };
 
 TEST_F(SearchDlgTest, FreshSettingsGiveAnEmptyListAndNoMatchCase) {
@@ -115,19 +138,19 @@ TEST_F(SearchDlgTest, ColourAppendsTheNameInQuotesAndIsRemembered) {
     EXPECT_TRUE(dialog.OnColour());
     EXPECT_EQ(dialog.Text(), "abc COLOUR=\"Red\"");
     EXPECT_FALSE(dialog.MatchCase());
-    ASSERT_EQ(choices.size(), 1U);
-    EXPECT_EQ(choices[0].current, kNoColour);
-    EXPECT_EQ(choices[0].noColourTitle, "Any colour");
-    EXPECT_EQ(choices[0].parent, &window);
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0].noColourRow, "Any colour");
+    EXPECT_EQ(shown[0].currentRow, 0);  // no colour remembered yet
+    EXPECT_EQ(shown[0].parent, &window);
     EXPECT_EQ(RememberedSearchColour(), "Red");
 
-    // The next dialog starts the choice at the remembered colour.
+    // The next dialog starts at the remembered colour.
     CSearchDlg next;
     next.OnInitDialog();
     answer = "";  // the no-colour row
     EXPECT_TRUE(next.OnColour());
     EXPECT_EQ(next.Text(), "COLOUR=");
-    EXPECT_EQ(choices[1].current, "Red");
+    EXPECT_EQ(shown[1].currentRow, 2);
     EXPECT_EQ(RememberedSearchColour(), kNoColour);
 }
 
