@@ -242,6 +242,20 @@ void ClickHeader(ColumnLayout& layout, int column) {
     }
 }
 
+int ColumnWidth(const ColumnLayout& layout, ColumnSetId set, int column, int clientWidth) {
+    const int index = layout.SetIndexOfColumn(column);
+    const std::span<const ColumnEntry> entries = ColumnSet(set);
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+        return kFitCells;
+    }
+    const ColumnEntry& entry = entries[static_cast<std::size_t>(index)];
+    if (entry.widthRule == kThirdOfList) {
+        return clientWidth / 3;
+    }
+    const int stored = layout.widths[static_cast<std::size_t>(column)];
+    return stored >= 0 ? stored : entry.widthRule;
+}
+
 int FirstColumnShowing(const ColumnLayout& layout, int setIndex) {
     const std::vector<int> shown = layout.Shown();
     const auto found = std::find(shown.begin(), shown.end(), setIndex);

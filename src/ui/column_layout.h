@@ -102,6 +102,11 @@ void ClickHeader(ColumnLayout& layout, int column);
 // The chooser's command numbers: kColumnChooserFirst + set index.
 inline constexpr int kColumnChooserFirst = 32800;
 
+// The width to give list column `column` once the rows are filled: one third
+// of the list's client width for "Description", else the stored pixels, else
+// the entry's width rule (kFitCells or kFitTitleAndCells).
+int ColumnWidth(const ColumnLayout& layout, ColumnSetId set, int column, int clientWidth);
+
 // The first list column whose set index is `setIndex`, or -1.
 int FirstColumnShowing(const ColumnLayout& layout, int setIndex);
 

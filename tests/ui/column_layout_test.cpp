@@ -132,6 +132,17 @@ TEST(ColumnLayout, CaptureTakesTheHeadersOrderAndWidths) {
     EXPECT_EQ(ColumnWidthsText(layout), "40,70,50,60,90,200,30,-1");
 }
 
+TEST(ColumnLayout, WidthsOnceFilled) {
+    ColumnLayout layout = DefaultPublicationLayout();  // 7, 22, 9 ("Description"), 27, ...
+    ParseColumnWidths("90,0,500", layout);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 0, 900), 90);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 1, 900), 0);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 2, 900), 300);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 3, 900), kFitTitleAndCells);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 4, 900), kFitCells);
+    EXPECT_EQ(ColumnWidth(layout, ColumnSetId::Publications, 9, 900), kFitCells);
+}
+
 TEST(ColumnLayout, ToggleHidesAndAppends) {
     ColumnLayout layout = DefaultDocumentLayout();
     const int columnAtPosition[] = {0, 1, 2, 3, 4, 5, 6};
