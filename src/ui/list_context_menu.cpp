@@ -83,6 +83,13 @@ constexpr Pair kPublicationPairs[] = {
     {kLockPublication, kUnlockPublication},
 };
 
+// Items the lists never offer: moving in the overview, and the document
+// list's check and reports.
+bool AlwaysRemoved(int command) {
+    return command == kMoveUp || command == kMoveDown || command == kCheckDocument ||
+           command == kDocumentReport || command == kDocumentReportNoNumbers;
+}
+
 std::optional<Pair> PairOf(int command, std::span<const Pair> pairs) {
     for (const Pair& pair : pairs) {
         if (pair.first == command || pair.second == command) {
@@ -164,10 +171,8 @@ std::vector<ContextMenuItem> ListContextMenu(ListClass list, const ListMenuState
             available = someSelected;
         } else if (command == kSelectAll || command == kSelectAllDocuments) {
             available = canSelectMore;
-        } else if (command == kMoveUp || command == kMoveDown || command == kCheckDocument ||
-                   command == kDocumentReport || command == kDocumentReportNoNumbers) {
-            available = false;
-        } else if (command == kDiscardSupplement && state.mode != kSupplementMode) {
+        } else if (AlwaysRemoved(command) ||
+                   (command == kDiscardSupplement && state.mode != kSupplementMode)) {
             available = false;
         } else if (const std::optional<Pair> pair = PairOf(command, pairs)) {
             if (command == pair->first) {
@@ -196,6 +201,7 @@ std::vector<ContextMenuItem> ColumnChooserMenu(ColumnSetId set, const ColumnLayo
                                                int mode) {
     std::vector<ContextMenuItem> items;
     const int size = static_cast<int>(ColumnSet(set).size());
+    items.reserve(static_cast<std::size_t>(size));
     for (int index = 0; index < size; ++index) {
         items.push_back(
             {kColumnChooserFirst + index, ColumnTitle(set, index, mode), layout.IsShown(index)});
