@@ -80,12 +80,11 @@ void CAnnotationsDlg::ChooseBinder(std::int32_t binder) {
 }
 
 const BinderDocRecord* CAnnotationsDlg::binderRecord(std::int32_t binder) const {
-    for (auto it = inputs_.binderDocuments.rbegin(); it != inputs_.binderDocuments.rend(); ++it) {
-        if (it->Binder_number == binder) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    const auto& records = inputs_.binderDocuments;
+    const auto found = std::find_if(records.rbegin(), records.rend(), [binder](const auto& record) {
+        return record.Binder_number == binder;
+    });
+    return found == records.rend() ? nullptr : &*found;
 }
 
 std::string CAnnotationsDlg::DocFile() const {

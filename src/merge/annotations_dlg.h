@@ -114,15 +114,15 @@ public:
     }
 
 private:
-    MergeDataInputs parseInputs() const;
-    const BinderDocRecord* binderRecord(std::int32_t binder) const;
+    [[nodiscard]] MergeDataInputs parseInputs() const;
+    [[nodiscard]] const BinderDocRecord* binderRecord(std::int32_t binder) const;
     void load();
     void reparse(bool afterChange);
     void rebuild();
     void append(const std::string& lines);
-    bool hasChange() const;
-    std::optional<std::optional<bool>> commonTabsheet() const;
-    std::vector<std::pair<std::int32_t, std::int32_t>> runs() const;
+    [[nodiscard]] bool hasChange() const;
+    [[nodiscard]] std::optional<std::optional<bool>> commonTabsheet() const;
+    [[nodiscard]] std::vector<std::pair<std::int32_t, std::int32_t>> runs() const;
     bool update();
 
     AnnotationsDlgInputs inputs_;

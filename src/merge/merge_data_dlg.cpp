@@ -108,13 +108,10 @@ std::string CMergeDataDlg::SupplementRowText(int row) const {
 }
 
 bool CMergeDataDlg::SupplementPairUsable(std::int32_t pair) const {
-    for (const MergeCommand& c : parse_.commands) {
-        if ((c.kind == CommandKind::Replace || c.kind == CommandKind::Insert) && c.first <= pair &&
-            pair <= c.last) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(parse_.commands, [pair](const MergeCommand& c) {
+        return (c.kind == CommandKind::Replace || c.kind == CommandKind::Insert) &&
+               c.first <= pair && pair <= c.last;
+    });
 }
 
 std::vector<std::string> CMergeDataDlg::BinderChoices() const {
@@ -145,12 +142,11 @@ std::string CMergeDataDlg::ChosenDocFile() const {
 }
 
 BinderDocRecord* CMergeDataDlg::binderRecord(std::int32_t binder) {
-    for (auto it = inputs_.binderDocuments.rbegin(); it != inputs_.binderDocuments.rend(); ++it) {
-        if (it->Binder_number == binder) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    auto& records = inputs_.binderDocuments;
+    const auto found = std::find_if(records.rbegin(), records.rend(), [binder](const auto& record) {
+        return record.Binder_number == binder;
+    });
+    return found == records.rend() ? nullptr : &*found;
 }
 
 const BinderDocRecord* CMergeDataDlg::binderRecord(std::int32_t binder) const {

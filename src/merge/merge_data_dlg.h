@@ -209,12 +209,12 @@ public:
     }
 
 private:
-    MergeDataInputs parseInputs() const;
+    [[nodiscard]] MergeDataInputs parseInputs() const;
     BinderDocRecord* binderRecord(std::int32_t binder);
-    const BinderDocRecord* binderRecord(std::int32_t binder) const;
-    std::int32_t pairsOf(std::int32_t binder) const;
-    std::int32_t lastBinder() const;
-    const PagePairList& pairsOfSource(std::int32_t binder) const;
+    [[nodiscard]] const BinderDocRecord* binderRecord(std::int32_t binder) const;
+    [[nodiscard]] std::int32_t pairsOf(std::int32_t binder) const;
+    [[nodiscard]] std::int32_t lastBinder() const;
+    [[nodiscard]] const PagePairList& pairsOfSource(std::int32_t binder) const;
 
     // Parses the working copy, applies the reuse rule, and (after a change)
     // rewrites the text in normal form; then rebuilds lists and overview.
@@ -228,31 +228,32 @@ private:
     void rewriteCommands(const std::vector<std::string>& lines);
 
     // Edit-mode helpers.
-    std::vector<int> binderRows() const;  // selected, after the placeholder
-    std::vector<int> supplementPairs() const;
-    bool editable() const;
-    bool supplementEditable() const;
-    bool chosenIsNew() const;
-    bool allInState(const std::vector<int>& rows, RowState state) const;
-    static bool Adjacent(const std::vector<int>& rows);
-    bool supplementRowsUsableAndAdjacent() const;
-    bool positionRowUsable(int row) const;
-    std::optional<std::optional<bool>> commonTabsheet() const;
-    std::string prefix() const;
-    std::vector<std::pair<std::int32_t, std::int32_t>> pairRuns() const;
-    std::vector<int> selectedCommands() const;
-    bool commandsAdjacent() const;
-    std::string selectedLinesText() const;
-    int listRowCount(List list) const;
+    [[nodiscard]] std::vector<int> binderRows() const;  // selected, after the placeholder
+    [[nodiscard]] std::vector<int> supplementPairs() const;
+    [[nodiscard]] bool editable() const;
+    [[nodiscard]] bool supplementEditable() const;
+    [[nodiscard]] bool chosenIsNew() const;
+    [[nodiscard]] bool allInState(const std::vector<int>& rows, RowState state) const;
+    [[nodiscard]] static bool Adjacent(const std::vector<int>& rows);
+    [[nodiscard]] bool supplementRowsUsableAndAdjacent() const;
+    [[nodiscard]] bool positionRowUsable(int row) const;
+    [[nodiscard]] std::optional<std::optional<bool>> commonTabsheet() const;
+    [[nodiscard]] std::string prefix() const;
+    [[nodiscard]] std::vector<std::pair<std::int32_t, std::int32_t>> pairRuns() const;
+    [[nodiscard]] std::vector<int> selectedCommands() const;
+    [[nodiscard]] bool commandsAdjacent() const;
+    [[nodiscard]] std::string selectedLinesText() const;
+    [[nodiscard]] int listRowCount(List list) const;
     std::set<int>& selection(List list);
-    const std::set<int>& selection(List list) const;
+    [[nodiscard]] const std::set<int>& selection(List list) const;
 
-    int effectiveId(int id) const;
+    [[nodiscard]] int effectiveId(int id) const;
     void runCommand(int id);
     bool merge(bool ask);
     bool mergeWithSupplement();
     bool updateWithoutSupplement();
     void closeFailedMerge();
+    void showExecuting(std::size_t index);
 
     MergeDataDlgInputs inputs_;
     EditorTexts texts_;

@@ -352,7 +352,7 @@ void CMergeDataDlg::runCommand(int id) {
         if (!editMode_) {
             std::vector<std::string> lines;
             for (std::size_t row = 0; row < commandRows_.size(); ++row) {
-                if (commandSelection_.count(static_cast<int>(row)) == 0) {
+                if (!commandSelection_.contains(static_cast<int>(row))) {
                     lines.push_back(commandRows_[row].text);
                 }
             }
@@ -452,7 +452,7 @@ void CMergeDataDlg::runCommand(int id) {
         TheClipboard().setText(selectedLinesText());
         std::vector<std::string> lines;
         for (std::size_t row = 0; row < commandRows_.size(); ++row) {
-            if (commandSelection_.count(static_cast<int>(row)) == 0) {
+            if (!commandSelection_.contains(static_cast<int>(row))) {
                 lines.push_back(commandRows_[row].text);
             }
         }

@@ -1,6 +1,7 @@
 // The merge data editor's buttons: saving the merge data, Merge (or Update
 // without supplement), OK and Cancel.
 
+#include <algorithm>
 #include <cstdio>
 
 #include "merge/merge_data_dlg.h"
@@ -42,12 +43,9 @@ bool CMergeDataDlg::MergeButtonEnabled() const {
     if (!MergeButtonVisible() || inputs_.readOnly) {
         return false;
     }
-    for (const MergeCommand& c : parse_.commands) {
-        if (c.kind != CommandKind::Empty && c.kind != CommandKind::Binder) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(parse_.commands, [](const MergeCommand& c) {
+        return c.kind != CommandKind::Empty && c.kind != CommandKind::Binder;
+    });
 }
 
 bool CMergeDataDlg::OnTimer() {
@@ -160,18 +158,7 @@ bool CMergeDataDlg::mergeWithSupplement() {
     request.supplement = inputs_.supplement;
     request.binderDocuments = inputs_.binderDocuments;
     request.window = window_;
-    request.onCommand = [this](std::size_t index) {
-        // The executor's list has no leading line: its command k is line k + 1 here.
-        executingRow_.reset();
-        for (std::size_t row = 0; row < commandRows_.size(); ++row) {
-            if (commandRows_[row].command == index + 1) {
-                executingRow_ = static_cast<int>(row);
-            }
-        }
-        if (onChange_) {
-            onChange_();
-        }
-    };
+    request.onCommand = [this](std::size_t index) { showExecuting(index); };
     request.bringToFront = bringToFront_;
     RunMerge(request);
     if (!request.success) {
@@ -182,6 +169,19 @@ bool CMergeDataDlg::mergeWithSupplement() {
     mergeSucceeded_ = true;
     reparse(false);
     return OnCancel();
+}
+
+// The executor's list has no leading empty line: its command k is line k + 1 here.
+void CMergeDataDlg::showExecuting(std::size_t index) {
+    executingRow_.reset();
+    for (std::size_t row = 0; row < commandRows_.size(); ++row) {
+        if (commandRows_[row].command == index + 1) {
+            executingRow_ = static_cast<int>(row);
+        }
+    }
+    if (onChange_) {
+        onChange_();
+    }
 }
 
 // The new version is closed (binder 1, then binder 0) and reverted.
@@ -215,6 +215,7 @@ bool CMergeDataDlg::updateWithoutSupplement() {
     request.window = window_;
     request.bringToFront = bringToFront_;
     request.updateData = texts_.working;
+    request.onCommand = [this](std::size_t index) { showExecuting(index); };
     RunMerge(request);
     if (!request.success) {
         reparse(false);

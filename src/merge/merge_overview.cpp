@@ -32,7 +32,7 @@ private:
     static bool RangeUsable(const MergeCommand& c) { return c.first >= 1 && c.last >= c.first; }
 
     // The row that stands for binder pair p (added rows stand for none).
-    std::optional<std::size_t> rowOfPair(std::int64_t p) const {
+    [[nodiscard]] std::optional<std::size_t> rowOfPair(std::int64_t p) const {
         for (std::size_t r = 1; r < overview_.rows.size(); ++r) {
             if (overview_.rows[r].binderPair == p) {
                 return r;
@@ -42,7 +42,7 @@ private:
     }
 
     // The row after which Insert and Restore put their pairs.
-    std::optional<std::size_t> positionRow(std::int32_t p) const {
+    [[nodiscard]] std::optional<std::size_t> positionRow(std::int32_t p) const {
         if (p == 0) {
             return 0;
         }

@@ -263,9 +263,17 @@ TEST_F(MergeDataDlgTest, MergeStoresTheMergeDataAndWritesTheNewVersion) {
     editor->SetBinderSelection({1});
     ASSERT_TRUE(editor->Execute(Dlg::kIdDelete));
     EXPECT_EQ(editor->MergeButtonText(), "Merge");
+    std::vector<int> executing;
+    editor->SetOnChange([&] {
+        if (editor->ExecutingRow()) {
+            executing.push_back(*editor->ExecutingRow());
+        }
+    });
 
     boxes.answerNext(MessageAnswer::Ok);
     ASSERT_TRUE(editor->OnMerge()) << ::testing::PrintToString(notes());
+    // The executor's progress notices selected the command lines in order.
+    EXPECT_EQ(executing, (std::vector<int>{0, 1, 2, 3}));
     EXPECT_TRUE(editor->MergeSucceeded());
     EXPECT_EQ(titlesShown(), std::vector<std::string>{"Merge data has changed!"});
     EXPECT_TRUE(notes().empty()) << ::testing::PrintToString(notes());
