@@ -12,6 +12,7 @@
 #include "plugin/manager_state.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "ui/column_layout.h"
 #include "ui/message_box.h"
 
 namespace lumar {
@@ -104,11 +105,13 @@ void CManagerDlg::Close() {
 
 void CManagerDlg::OnInitDialog() {
     sortColumn_ = -1;
+    PublicationLayout().sortColumn = -1;
     placement_.reset();
     WindowPlacement placement;
     if (ReadWindowPlacement("Dialogs", kRegistryName, placement)) {
         placement_ = placement;
     }
+    LoadColumnLayout(PublicationLayout(), kPublicationLayoutDialog);
     initialised_ = true;
     Refill();
     UpdateButtons();
@@ -123,6 +126,8 @@ void CManagerDlg::OnDestroy() {
             WriteWindowPlacement("Dialogs", kRegistryName, *placement);
         }
     }
+    // The view has captured its header into the layout.
+    SaveColumnLayout(PublicationLayout(), kPublicationLayoutDialog);
     rows_.clear();
     selectedRow_ = -1;
     initialised_ = false;
@@ -154,13 +159,36 @@ bool CManagerDlg::SelectPublication(std::int32_t publicationId) {
 
 void CManagerDlg::RebuildRows() {
     rows_.clear();
-    selectedRow_ = -1;
     for (PublicationLastInfoRecord& record : publications_.Records) {
         rows_.push_back(&record);
-        if (record.Publication_ID == currentPublication_ && selectedRow_ < 0) {
-            selectedRow_ = static_cast<int>(rows_.size()) - 1;
+    }
+    SortAndSelect(currentPublication_);
+}
+
+void CManagerDlg::SortAndSelect(std::int32_t publicationId) {
+    const ColumnLayout& layout = PublicationLayout();
+    sortColumn_ = layout.sortColumn;
+    const int key = layout.sortColumn < 0 ? 0 : layout.SetIndexOfColumn(layout.sortColumn);
+    const bool ascending = layout.sortColumn < 0 || layout.ascending;
+    std::stable_sort(
+        rows_.begin(), rows_.end(),
+        [key, ascending](const PublicationLastInfoRecord* a, const PublicationLastInfoRecord* b) {
+            return CompareRecords(*a, *b, key, ascending) < 0;
+        });
+    selectedRow_ = -1;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (rows_[row]->Publication_ID == publicationId) {
+            selectedRow_ = static_cast<int>(row);
+            break;
         }
     }
+}
+
+void CManagerDlg::OnHeaderClick(int column) {
+    const PublicationLastInfoRecord* selected = Selected();
+    ClickHeader(PublicationLayout(), column);
+    SortAndSelect(selected != nullptr ? selected->Publication_ID : 0);
+    NotifyView();
 }
 
 void CManagerDlg::Refill(std::int32_t selectId, bool /*lockUpdates*/) {

@@ -92,6 +92,10 @@ public:
     // ID becomes the current publication and is selected.
     void Refill(std::int32_t selectId = 0, bool lockUpdates = false);
 
+    // A click on the header of list column `column`: sorts by it (again:
+    // the other way round); the selection stays on its publication.
+    void OnHeaderClick(int column);
+
     // The command handler of the list and the buttons: with `available`
     // it answers whether the command is available, without it runs the
     // command. Always returns 1.
@@ -130,6 +134,7 @@ public:
 private:
     void RunCommand(int command);
     void RebuildRows();
+    void SortAndSelect(std::int32_t publicationId);
     void NotifyView();
 
     std::unique_ptr<ManagerWindow> window_;

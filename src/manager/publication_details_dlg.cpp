@@ -17,6 +17,7 @@
 #include "service/logon_store.h"
 #include "service/wait_cursor.h"
 #include "service/ws_client.h"
+#include "ui/column_layout.h"
 #include "ui/message_box.h"
 #include "ui/modal_dialog.h"
 
@@ -175,11 +176,16 @@ void CPublicationDetailsDlg::OnInitDialog(void* platformWindow) {
             hostWindow_ = 0;
         }
     }
-    sortColumn_ = -1;
     WindowPlacement placement;
     if (ReadWindowPlacement("Dialogs", kRegistryName, placement)) {
         placement_ = placement;
     }
+    ColumnLayout& layout = DocumentLayout();
+    LoadColumnLayout(layout, kDocumentLayoutDialog);
+    // Sorted by the binder or supplement number at first.
+    layout.sortColumn = FirstColumnShowing(layout, 2);
+    layout.ascending = true;
+    sortColumn_ = layout.sortColumn;
     initialised_ = true;
     UpdateControls();
     FillDocuments();
@@ -198,6 +204,8 @@ void CPublicationDetailsDlg::OnDestroy() {
     if (placementReported_ && placement_) {
         WriteWindowPlacement("Dialogs", kRegistryName, *placement_);
     }
+    // The view has captured its header into the layout.
+    SaveColumnLayout(DocumentLayout(), kDocumentLayoutDialog);
     binderDocs_.clear();
     supplements_.clear();
     selectedRows_.clear();
@@ -317,6 +325,7 @@ void CPublicationDetailsDlg::FillDocuments(bool /*lockUpdates*/) {
         }
         binderDocs_ = std::move(result);
     }
+    SortDocuments();
     for (int row = 0; row < DocumentCount(); ++row) {
         const std::int32_t id = supplementMode_ ? supplements_.Records[row].Supplement_ID
                                                 : binderDocs_.Records[row].BinderDoc_ID;
@@ -325,6 +334,37 @@ void CPublicationDetailsDlg::FillDocuments(bool /*lockUpdates*/) {
         }
     }
     topRow_ = std::min(topRow_, std::max(0, DocumentCount() - 1));
+    UpdateControls();
+}
+
+void CPublicationDetailsDlg::SortDocuments() {
+    const ColumnLayout& layout = DocumentLayout();
+    sortColumn_ = layout.sortColumn;
+    const int key = layout.sortColumn < 0 ? 0 : layout.SetIndexOfColumn(layout.sortColumn);
+    const bool ascending = layout.sortColumn < 0 || layout.ascending;
+    const auto byColumn = [key, ascending](const auto& a, const auto& b) {
+        return CompareRecords(a, b, key, ascending) < 0;
+    };
+    std::stable_sort(binderDocs_.Records.begin(), binderDocs_.Records.end(), byColumn);
+    std::stable_sort(supplements_.Records.begin(), supplements_.Records.end(), byColumn);
+}
+
+void CPublicationDetailsDlg::OnHeaderClick(int column) {
+    std::vector<std::int32_t> selectedIds;
+    for (int row : selectedRows_) {
+        selectedIds.push_back(supplementMode_ ? supplements_.Records[row].Supplement_ID
+                                              : binderDocs_.Records[row].BinderDoc_ID);
+    }
+    ClickHeader(DocumentLayout(), column);
+    SortDocuments();
+    selectedRows_.clear();
+    for (int row = 0; row < DocumentCount(); ++row) {
+        const std::int32_t id = supplementMode_ ? supplements_.Records[row].Supplement_ID
+                                                : binderDocs_.Records[row].BinderDoc_ID;
+        if (std::find(selectedIds.begin(), selectedIds.end(), id) != selectedIds.end()) {
+            selectedRows_.push_back(row);
+        }
+    }
     UpdateControls();
 }
 

@@ -155,6 +155,9 @@ public:
     [[nodiscard]] const std::vector<int>& SelectedRows() const { return selectedRows_; }
     void SelectRows(std::vector<int> rows);
     [[nodiscard]] int SortColumn() const { return sortColumn_; }
+    // A click on the header of list column `column`: sorts by it (again:
+    // the other way round); the selection stays on its documents.
+    void OnHeaderClick(int column);
     // Fetches the documents again, keeping the selection by ID.
     void FillDocuments(bool lockUpdates = false);
 
@@ -199,6 +202,7 @@ public:
 
 private:
     void LoadForm();
+    void SortDocuments();
     void WriteBack();
     void End(int result);
     bool SelectedHasPdfOk(bool value) const;

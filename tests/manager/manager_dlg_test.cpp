@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "config/settings_store.h"
 #include "manager/manager_commands.h"
 #include "manager/publication_details_dlg.h"
 #include "manager_fixture.h"
@@ -11,6 +12,7 @@
 #include "plugin/manager_state.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "ui/column_layout.h"
 #include "ui/modal_dialog.h"
 
 namespace lumar::testing {
@@ -42,6 +44,31 @@ TEST_F(ManagerDlg, OpensFromTheMenuOnceAndCloses) {
     manager.Open();
     EXPECT_EQ(manager.SelectedRow(), 0);
     EXPECT_EQ(manager.CurrentPublication(), kDemo);
+}
+
+TEST_F(ManagerDlg, HeaderClicksSortAndTheLayoutIsSavedOnClosing) {
+    const std::int32_t other = CreatePublication("ABC");
+    LogOnAs("supervisor");
+    PublicationLayout() = DefaultPublicationLayout();
+    OpenManagerOn(kDemo);
+    ASSERT_EQ(manager.Rows().size(), 2u);
+    const int sapColumn = FirstColumnShowing(PublicationLayout(), 7);
+    ASSERT_GE(sapColumn, 0);
+
+    manager.OnHeaderClick(sapColumn);
+    EXPECT_EQ(manager.Rows()[0]->Publication_ID, other);  // "ABC" before "DEMO"
+    EXPECT_EQ(manager.Selected()->Publication_ID, kDemo);
+    manager.OnHeaderClick(sapColumn);
+    EXPECT_EQ(manager.Rows()[0]->Publication_ID, kDemo);
+    EXPECT_EQ(manager.SortColumn(), sapColumn);
+
+    manager.Close();
+    std::string order;
+    ASSERT_TRUE(ReadTextSetting("Dialogs\\ManagerDlg", "ListColOrder", order));
+    EXPECT_EQ(order, "7,22,9,27,25,14,32,36,39,40");
+    // Reopened: the list starts unsorted again.
+    manager.Open();
+    EXPECT_EQ(manager.SortColumn(), -1);
 }
 
 TEST_F(ManagerDlg, LogOffClosesTheManagerThroughItsCloser) {
