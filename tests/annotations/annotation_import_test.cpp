@@ -18,6 +18,7 @@
 #include "fixtures/pdf_builder.h"
 #include "fixtures/temp_dir.h"
 #include "platform/host/document_view.h"
+#include "platform/host/host.h"
 #include "platform/host/roles.h"
 #include "platform/pdf/annotation.h"
 #include "platform/pdf/document.h"
@@ -253,6 +254,41 @@ TEST_F(AnnotationImportTest, FailedImportOffersNoSave) {
     EXPECT_EQ(harness.responder.notes(),
               std::vector<std::string>{"Unexpected EOF. More pages than footers"});
     EXPECT_EQ(harness.responder.messages().size(), 3u);  // chooser, question, note
+}
+
+// The host's annotation maker, refusing on the first page.
+pdf::Annotation (*hostNewAnnotation)(pdf::Page*, host::Atom, const host::FixedRect*) = nullptr;
+int newAnnotationCalls = 0;
+pdf::Annotation NewAnnotationRefusingTheFirst(pdf::Page* page, host::Atom subtype,
+                                              const host::FixedRect* rect) {
+    if (newAnnotationCalls++ == 0) {
+        throw host::HostError(host::error::kBadAnnotation, "No annotation here.");
+    }
+    return hostNewAnnotation(page, subtype, rect);
+}
+
+TEST(AnnotationImportFailure, PageWhoseAnnotationCannotBeMadeIsReportedAndTheImportGoesOn) {
+    fixtures::TempDir dir;
+    testing::TempSettings settings;
+    testing::PluginHarness harness(false);
+    hostNewAnnotation = host::makePDModelTable().newAnnotation;
+    harness.headless.tables().replaceEntry(
+        "PDModel", host::entryOffset(&host::PDModelTable::newAnnotation),
+        reinterpret_cast<host::GenericProc>(&NewAnnotationRefusingTheFirst));
+    harness.load();
+    ASSERT_TRUE(harness.loaded.initialised);
+    PdfBuilder().pages(2).write(dir / "binder.pdf");
+    pdf::Document* document =
+        harness.headless.ui()
+            .showDocument(std::make_unique<pdf::Document>(pdf::Document::open(dir / "binder.pdf")))
+            ->document();
+    std::ofstream(dir / "binder.ann") << "one\ntwo\n";
+
+    EXPECT_TRUE(ImportPages(document, (dir / "binder.ann").string(), PageDataMode::Replace));
+    EXPECT_EQ(
+        harness.responder.notes(),
+        std::vector<std::string>{"Error creating text annotation on page 1: No annotation here."});
+    EXPECT_EQ(DataContents(*document), (std::vector<std::string>{"", "two\n"}));
 }
 
 }  // namespace

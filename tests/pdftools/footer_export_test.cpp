@@ -20,6 +20,7 @@
 #include "fixtures/temp_dir.h"
 #include "pdftools/footer_region.h"
 #include "platform/host/document_view.h"
+#include "platform/host/host.h"
 #include "platform/host/roles.h"
 #include "platform/host/tool_set.h"
 #include "platform/pdf/document.h"
@@ -268,6 +269,42 @@ TEST_F(FooterExportTest, WithoutAnnotationsFolderNothingIsExported) {
     ASSERT_TRUE(WriteTextSetting("Uri", "Annotations", ""));
     EXPECT_FALSE(ExportFooterText(std::nullopt));
     EXPECT_FALSE(std::filesystem::exists(footerFile()));
+}
+
+// The host's word enumeration, failing from the third page on.
+void (*hostEnumeratePageWords)(pdf::WordFinder*, int, host::HostCallback, void*) = nullptr;
+void EnumerateFailingOnPageThree(pdf::WordFinder* finder, int pageIndex,
+                                 host::HostCallback wordProc, void* clientData) {
+    if (pageIndex >= 2) {
+        throw host::HostError(host::makeErrorCode(host::error::kDocumentSystem, 3),
+                              "The page is damaged.");
+    }
+    hostEnumeratePageWords(finder, pageIndex, wordProc, clientData);
+}
+
+TEST(FooterExportFailure, HostErrorStopsTheExportWithItsCode) {
+    fixtures::TempDir dir;
+    testing::TempSettings settings;
+    testing::PluginHarness harness(false);
+    hostEnumeratePageWords = host::makePDModelTable().enumeratePageWords;
+    harness.headless.tables().replaceEntry(
+        "PDModel", host::entryOffset(&host::PDModelTable::enumeratePageWords),
+        reinterpret_cast<host::GenericProc>(&EnumerateFailingOnPageThree));
+    harness.load();
+    ASSERT_TRUE(harness.loaded.initialised);
+    FooterPages().write(dir / "binder.pdf");
+    pdf::Document* document =
+        harness.headless.ui()
+            .showDocument(std::make_unique<pdf::Document>(pdf::Document::open(dir / "binder.pdf")))
+            ->document();
+
+    const std::string target = (dir / "binder.ann.txt").string();
+    EXPECT_FALSE(ExportFooterTextTo(document, {kFooter, kFooter}, target));
+    EXPECT_EQ(harness.responder.notes(),
+              std::vector<std::string>{"Extract text from footer: Error 3: The page is damaged."});
+    // The lines before the failure stay; the progress is ended.
+    EXPECT_EQ(ReadFile(target), "Binder 1 page 1 \r\nLeft Crossing \r\n");
+    EXPECT_FALSE(ProgressActive());
 }
 
 }  // namespace
