@@ -2,12 +2,14 @@
 // closing, the list, the buttons per user level, and the commands that
 // change a publication's workflow state.
 
+#include <filesystem>
 #include <string>
 
 #include "config/settings_store.h"
 #include "manager/manager_commands.h"
 #include "manager/publication_details_dlg.h"
 #include "manager_fixture.h"
+#include "merge/merge_data_dlg.h"
 #include "platform/host/menu_model.h"
 #include "plugin/manager_state.h"
 #include "service/logon_store.h"
@@ -179,6 +181,76 @@ TEST_F(ManagerDlg, RevertSelectsThePublicationTheServiceReturns) {
     EXPECT_EQ(manager.Selected()->Publication_ID, kDemo);
     EXPECT_EQ(manager.CurrentPublication(), kDemo);
     EXPECT_EQ(manager.Rows().size(), 1u);
+}
+
+TEST_F(ManagerDlg, MergeRunsTheDemoMergeDataAndSelectsTheNewVersion) {
+    WritePdf(binders / "Demo1H003.pdf", 8);
+    WritePdf(binders / "Demo2H003.pdf", 8);
+    WritePdf(supplements / "DemoS004.pdf", 4);
+    const std::int32_t producer = LogOnAs("producer");
+    WSIdResult locked;
+    ASSERT_TRUE(CWSClient().PublicationLock({producer, kDemo}, locked)) << locked.Message;
+    OpenManagerOn(kDemo);
+    ASSERT_TRUE(manager.ButtonEnabled(kIdcMerge));
+    ASSERT_TRUE(manager.ButtonEnabled(kIdcMergeDataDetails));
+
+    EXPECT_TRUE(manager.OnMenuChar('g'));  // Alt+G: the editor merges at once
+    for (const std::string& note : Notes()) {
+        ADD_FAILURE() << note;
+    }
+    ASSERT_NE(manager.Selected(), nullptr);
+    const std::int32_t merged = manager.Selected()->Publication_ID;
+    EXPECT_NE(merged, kDemo);
+    EXPECT_EQ(manager.Rows().size(), 1u);
+    EXPECT_EQ(manager.Selected()->Supplement_number_done, 4);
+    EXPECT_EQ(Latest(kDemo).Publication_ID, merged);
+    EXPECT_TRUE(std::filesystem::exists(binders / "Demo1H004.pdf"));
+}
+
+TEST_F(ManagerDlg, AddedMergeDataIsInsertedAndDetailsUpdateIt) {
+    const std::int32_t producer = LogOnAs("producer");
+    WSIdResult result;
+    ASSERT_TRUE(CWSClient().PublicationLock({producer, kDemo}, result)) << result.Message;
+    ASSERT_TRUE(CWSClient().MergeDelete({producer, Latest(kDemo).Merge_ID_next}, result))
+        << result.Message;
+    OpenManagerOn(kDemo);
+    ASSERT_TRUE(manager.ButtonEnabled(kIdcAddMergeData));
+    std::vector<bool> readOnly;
+    auto previous = SetPresenter<CMergeDataDlg>([&](CMergeDataDlg& editor, void*) {
+        editor.OnInitDialog(nullptr);
+        readOnly.push_back(editor.ReadOnly());
+        editor.SetActiveList(CMergeDataDlg::List::Supplement);
+        // A new supplement pair each round: pairs are used once.
+        const int round = static_cast<int>(readOnly.size()) - 1;
+        editor.SetSupplementSelection({round});
+        editor.SetBinderSelection({1 + round});
+        editor.Execute(CMergeDataDlg::kIdReplace);
+        const bool closed = editor.OnOK();
+        editor.OnDestroy();
+        return closed ? kIdOk : kIdCancel;
+    });
+
+    EXPECT_TRUE(manager.OnMenuChar('m'));  // Alt+M: add merge data (none yet)
+    for (const std::string& note : Notes()) {
+        ADD_FAILURE() << note;
+    }
+    const std::int32_t mergeId = Latest(kDemo).Merge_ID_next;
+    ASSERT_NE(mergeId, 0);
+    EXPECT_EQ(manager.Selected()->Merge_ID_next, mergeId);
+    WSListResult<MergeRecord> merges;
+    ASSERT_TRUE(CWSClient().MergeList({producer, mergeId, 0, 0, 1, 0, 0}, merges));
+    ASSERT_EQ(merges.Records.size(), 1u);
+    const std::string inserted = merges.Records[0].Merge_data;
+    EXPECT_NE(inserted.find("Replace"), std::string::npos) << inserted;
+
+    // Alt+M now opens the details: the second line goes in with MergeUpdate.
+    EXPECT_TRUE(manager.OnMenuChar('m'));
+    merges = {};
+    ASSERT_TRUE(CWSClient().MergeList({producer, mergeId, 0, 0, 1, 0, 0}, merges));
+    ASSERT_EQ(merges.Records.size(), 1u);
+    EXPECT_GT(merges.Records[0].Merge_data.size(), inserted.size());
+    EXPECT_EQ(readOnly, (std::vector<bool>{false, false}));
+    SetPresenter<CMergeDataDlg>(previous);
 }
 
 TEST_F(ManagerDlg, ModalHostDisablesDetailsAndRefusesItsCommands) {
