@@ -15,6 +15,7 @@ DeskApplication::DeskApplication()
     window_ = std::make_unique<MainWindow>(*ui_->menuBar(),
                                            [this] { return host_->applicationMayQuit(); });
     ui_->attach(window_.get());
+    window_->setTools(&ui_->tools());
     // Extensions parent their dialogs to the main window.
     host_->setMainWindow(static_cast<QWidget*>(window_.get()));
     plugins_ = std::make_unique<PluginLoader>(*host_);

@@ -6,6 +6,8 @@
 // printing. The document layer and the tables are the shared host's.
 
 #include <QString>
+#include <QUrl>
+#include <functional>
 #include <map>
 
 #include "platform/host/menu_model.h"
@@ -35,6 +37,9 @@ public:
     host::MenuBar* menuBar() override { return &menuBar_; }
     host::ToolSet& tools() override { return tools_; }
     host::DocumentView* activeDocument() override;
+    host::DocumentView* showDocument(std::unique_ptr<pdf::Document>&& document) override;
+    host::DocumentView* viewShowing(const std::filesystem::path& path) override;
+    void activate(host::DocumentView* view) override;
     void beginModal(host::HostWindow window) override;
     void endModal() override;
     bool isModal() const override { return modalDepth_ > 0; }
@@ -42,6 +47,15 @@ public:
     void destroyHostWindow(host::HostWindow window) override;
     const host::ProgressMonitor* documentProgressMonitor(void** clientData) override;
     void print(host::DocumentView& view, host::PrintParams& params) override;
+    // Hands the file to the desktop (xdg-open), which opens it with the
+    // program the user chose for its type.
+    bool openWithAssociatedProgram(const std::filesystem::path& path) override;
+
+    // Opening with the associated program calls this instead of the
+    // desktop when set (tests).
+    void setAssociatedProgramOpener(std::function<bool(const QUrl&)> opener) {
+        opener_ = std::move(opener);
+    }
 
     // Printing goes to this PDF file instead of a printer when set (tests,
     // and printing to a file from the command line).
@@ -51,6 +65,9 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    // The owner a chooser was given when it is a live window, else the
+    // usual parent.
+    QWidget* ownerOr(void* owner) const;
 
     MainWindow* window_ = nullptr;
     host::MenuBar menuBar_;
@@ -59,6 +76,7 @@ private:
     std::map<host::HostWindow, void*> windows_;
     host::HostWindow lastWindow_ = 0;
     QString printToFile_;
+    std::function<bool(const QUrl&)> opener_;
 };
 
 }  // namespace lumar::desk

@@ -27,6 +27,7 @@ DocumentTab::DocumentTab(std::unique_ptr<pdf::Document> document, QWidget* paren
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
     setFocusProxy(pages_);
+    pages_->setHostView(view_.get());
     pages_->showDocument(*view_->document());
 }
 

@@ -27,7 +27,15 @@ void prepare(QFileDialog& dialog, const host::FileChoice& choice) {
         dialog.setNameFilters(filters);
     }
     const QString defaultName = qt(choice.defaultName);
-    const QString suffix = QFileInfo(defaultName).suffix();
+    // A typed name without an extension gets the default extension, or else
+    // the default name's.
+    QString suffix = qt(choice.defaultExtension);
+    while (suffix.startsWith('.')) {
+        suffix.remove(0, 1);
+    }
+    if (suffix.isEmpty()) {
+        suffix = QFileInfo(defaultName).suffix();
+    }
     if (!suffix.isEmpty()) {
         dialog.setDefaultSuffix(suffix);
     }

@@ -148,12 +148,9 @@ void MainWindow::syncExtensionMenus() {
 
 DocumentTab* MainWindow::openFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    for (int i = 0; i < tabs_->count(); ++i) {
-        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
-        if (QString::fromStdString(tab->path().string()) == absolute) {
-            tabs_->setCurrentIndex(i);
-            return tab;
-        }
+    if (DocumentTab* open = tabShowing(toPath(absolute))) {
+        activate(open);
+        return open;
     }
     std::unique_ptr<pdf::Document> document;
     try {
@@ -163,15 +160,42 @@ DocumentTab* MainWindow::openFile(const QString& path) {
                         .arg(QDir::toNativeSeparators(absolute), QString::fromUtf8(error.what())));
         return nullptr;
     }
+    return showDocument(std::move(document));
+}
+
+DocumentTab* MainWindow::showDocument(std::unique_ptr<pdf::Document> document) {
     auto* tab = new DocumentTab(std::move(document), tabs_);
+    tab->pages().setTools(tools_);
     connect(&tab->pages(), &PageView::currentPageChanged, this, [this] { updateStatus(); });
     connect(&tab->pages(), &PageView::zoomChanged, this, [this] { updateStatus(); });
     tabs_->setCurrentIndex(tabs_->addTab(tab, tab->displayName()));
     tab->setFocus();
-    rememberRecent(absolute);
+    if (!tab->path().empty()) {
+        rememberRecent(QString::fromStdString(tab->path().string()));
+    }
     updateTitles();
     updateStatus();
     return tab;
+}
+
+DocumentTab* MainWindow::tabShowing(const std::filesystem::path& path) const {
+    std::error_code ignored;
+    const std::filesystem::path wanted = std::filesystem::weakly_canonical(path, ignored);
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* tab = qobject_cast<DocumentTab*>(tabs_->widget(i));
+        if (!tab->path().empty() &&
+            std::filesystem::weakly_canonical(tab->path(), ignored) == wanted) {
+            return tab;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::activate(DocumentTab* tab) {
+    if (tab != nullptr && tabs_->indexOf(tab) >= 0) {
+        tabs_->setCurrentWidget(tab);
+        tab->setFocus();
+    }
 }
 
 void MainWindow::openWithDialog() {

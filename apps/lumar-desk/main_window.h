@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -17,7 +18,11 @@ class QTabWidget;
 namespace lumar::host {
 class DocumentView;
 class MenuBar;
+class ToolSet;
 }  // namespace lumar::host
+namespace lumar::pdf {
+class Document;
+}
 
 namespace lumar::desk {
 
@@ -36,6 +41,15 @@ public:
     // Opens a PDF file in a new tab, or brings its tab to the front when it
     // is open already. Shows why when it cannot be opened. Returns the tab.
     DocumentTab* openFile(const QString& path);
+    // Shows a document in a new tab, which becomes the current one; the tab
+    // takes the document over.
+    DocumentTab* showDocument(std::unique_ptr<pdf::Document> document);
+    // The tab of the file at `path`, or none.
+    DocumentTab* tabShowing(const std::filesystem::path& path) const;
+    void activate(DocumentTab* tab);
+
+    // The host's page-view tools, handed to every page view.
+    void setTools(host::ToolSet* tools) { tools_ = tools; }
 
     DocumentTab* activeTab() const;
     DocumentTab* tabOf(const host::DocumentView* view) const;
@@ -77,6 +91,7 @@ private:
     void reportError(const QString& message);
 
     std::function<bool()> mayQuit_;
+    host::ToolSet* tools_ = nullptr;
     QTabWidget* tabs_;
     QMenu* fileMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -1,13 +1,21 @@
 #include "page_view.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QRubberBand>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
+#include "message_boxes.h"
+#include "page_focus.h"
+#include "platform/host/tool_set.h"
 #include "platform/pdf/document.h"
+#include "platform/pdf/page.h"
 #include "platform/pdf/page_renderer.h"
 #include "platform/pdf/pdf_error.h"
 
@@ -29,12 +37,14 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setPalette(palette);
     viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setCursor(Qt::OpenHandCursor);
+    viewport()->setMouseTracking(true);  // tools set the cursor as the mouse moves
 }
 
 PageView::~PageView() = default;
 
 void PageView::showDocument(const pdf::Document& document) {
     const int keepPage = anchorPage_;
+    document_ = &document;
     renderer_.reset();
     cache_.clear();
     std::vector<QSizeF> sizes;
@@ -184,7 +194,7 @@ const QImage* PageView::picture(int page) {
     return &cache_.front().image;
 }
 
-void PageView::paintEvent(QPaintEvent* /*event*/) {
+void PageView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QPoint offset = contentOffset();
     const auto [first, last] = layout_.pagesIn(offset.y(), offset.y() + viewport()->height());
@@ -200,6 +210,28 @@ void PageView::paintEvent(QPaintEvent* /*event*/) {
             painter.drawLine(rect.topLeft(), rect.bottomRight());
             painter.drawLine(rect.topRight(), rect.bottomLeft());
         }
+    }
+    if (tools_ == nullptr || !tools_->hasDrawings()) {
+        return;
+    }
+    const QRect area = event->rect();
+    for (int page = first; page <= last; ++page) {
+        const QRect rect = pageRectInViewport(page);
+        if (!rect.intersects(area)) {
+            continue;
+        }
+        painter.save();
+        painter.setClipRect(rect);
+        PageFocus focus(*this, page, &painter);
+        try {
+            tools_->draw(focus,
+                         host::DeviceRect{area.left(), area.top(), area.left() + area.width(),
+                                          area.top() + area.height()});
+        } catch (const std::exception&) {
+            // A drawing that fails leaves the page as it is; painting cannot
+            // stop to show a message.
+        }
+        painter.restore();
     }
 }
 
@@ -230,18 +262,198 @@ void PageView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End:
         goToPage(pageCount() - 1);
         return;
+    case Qt::Key_Escape:
+        // Escape puts a tool away: the hand is back.
+        if (!standardToolIsActive()) {
+            try {
+                tools_->setActive(tools_->standardTool(), true);
+            } catch (const std::exception& error) {
+                showAlertNote(this, error.what());
+            }
+            viewport()->setCursor(Qt::OpenHandCursor);
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     default:
         QAbstractScrollArea::keyPressEvent(event);
     }
 }
 
-// The standard tool: the hand drags the pages.
+QRect PageView::pageRectInViewport(int page) const {
+    return layout_.pageRect(page, viewport()->width()).translated(-contentOffset());
+}
+
+host::FixedRect PageView::shownBox(int page) const {
+    if (document_ != nullptr) {
+        try {
+            const pdf::Rect box = document_->page(page).cropBox();
+            return host::FixedRect{host::fixedFromDouble(box.left), host::fixedFromDouble(box.top),
+                                   host::fixedFromDouble(box.right),
+                                   host::fixedFromDouble(box.bottom)};
+        } catch (const pdf::PdfError&) {
+            // The size shown instead, from the origin.
+        }
+    }
+    const QSizeF size =
+        page >= 0 && page < layout_.pageCount() ? layout_.pageSizeInPoints(page) : QSizeF(0, 0);
+    return host::FixedRect{0, host::fixedFromDouble(size.height()),
+                           host::fixedFromDouble(size.width()), 0};
+}
+
+int PageView::pageAtViewport(const QPoint& point) const {
+    if (layout_.pageCount() == 0) {
+        return -1;
+    }
+    const int page = layout_.pageAt(point.y() + contentOffset().y());
+    return page >= 0 && pageRectInViewport(page).contains(point) ? page : -1;
+}
+
+bool PageView::standardToolIsActive() const {
+    return tools_ == nullptr || tools_->active() == tools_->standardTool();
+}
+
+namespace {
+
+// Follows the mouse while its button is held down over a page view: the
+// dragged rectangle shows as a rubber band; the release ends the loop.
+class DragTracker : public QObject {
+public:
+    DragTracker(QWidget* viewport, const host::DeviceRect& start, int handle,
+                const host::DeviceRect& bounds)
+        : band_(QRubberBand::Rectangle, viewport),
+          start_(start),
+          handle_(handle),
+          bounds_(bounds),
+          current_(start) {}
+
+    host::DeviceRect run(int x, int y) {
+        current_ = host::draggedRect(start_, handle_, x, y, bounds_);
+        show();
+        loop_.exec();
+        return current_;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease: {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            current_ = host::draggedRect(start_, handle_, at.x(), at.y(), bounds_);
+            show();
+            if (event->type() == QEvent::MouseButtonRelease) {
+                loop_.quit();
+            }
+            return true;
+        }
+        case QEvent::Hide:
+        case QEvent::Close:
+            loop_.quit();
+            return false;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    void show() {
+        const host::DeviceRect& r = current_;
+        band_.setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+        band_.show();
+    }
+
+    QRubberBand band_;
+    QEventLoop loop_;
+    host::DeviceRect start_;
+    int handle_;
+    host::DeviceRect bounds_;
+    host::DeviceRect current_;
+};
+
+}  // namespace
+
+host::DeviceRect PageView::trackDrag(int x, int y, const host::DeviceRect& start, int handle,
+                                     const host::DeviceRect& bounds) {
+    if (!leftButtonHeld_) {
+        // The button is up already: nothing was dragged.
+        return host::draggedRect(start, handle, x, y, bounds);
+    }
+    QPointer<QWidget> area(viewport());
+    DragTracker tracker(viewport(), start, handle, bounds);
+    viewport()->installEventFilter(&tracker);
+    const host::DeviceRect dragged = tracker.run(x, y);
+    if (area) {
+        area->removeEventFilter(&tracker);
+    }
+    leftButtonHeld_ = false;  // the release ended the drag
+    return dragged;
+}
+
+bool PageView::clickTool(QMouseEvent* event, int clickCount) {
+    if (standardToolIsActive() || event->button() != Qt::LeftButton) {
+        return false;
+    }
+    const QPoint at = event->position().toPoint();
+    const int page = pageAtViewport(at);
+    if (page < 0) {
+        return false;
+    }
+    PageFocus focus(*this, page);
+    QPointer<PageView> self(this);
+    try {
+        return tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()),
+                             clickCount);
+    } catch (const std::exception& error) {
+        if (self) {
+            showAlertNote(this, error.what());
+        }
+        return true;
+    }
+}
+
+void PageView::updateCursor(const QPoint& point) {
+    if (standardToolIsActive()) {
+        viewport()->setCursor(Qt::OpenHandCursor);
+        return;
+    }
+    const int page = pageAtViewport(point);
+    if (page >= 0) {
+        PageFocus focus(*this, page);
+        try {
+            if (tools_->adjustCursor(focus, point.x(), point.y())) {
+                return;
+            }
+        } catch (const std::exception&) {
+            // The tool could not say; the host's cursor shows.
+        }
+    }
+    viewport()->setCursor(Qt::ArrowCursor);
+}
+
+// The standard tool: the hand drags the pages. Other tools get the click
+// first.
 void PageView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        leftButtonHeld_ = true;
+    }
+    if (clickTool(event, 1)) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton && standardToolIsActive()) {
         dragging_ = true;
         dragStart_ = event->position().toPoint();
         dragScroll_ = contentOffset();
         viewport()->setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void PageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        leftButtonHeld_ = true;
+    }
+    if (!clickTool(event, 2)) {
+        mousePressEvent(event);
     }
 }
 
@@ -250,13 +462,18 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
         const QPoint moved = event->position().toPoint() - dragStart_;
         horizontalScrollBar()->setValue(dragScroll_.x() - moved.x());
         verticalScrollBar()->setValue(dragScroll_.y() - moved.y());
+        return;
     }
+    updateCursor(event->position().toPoint());
 }
 
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        leftButtonHeld_ = false;
+    }
+    if (event->button() == Qt::LeftButton && dragging_) {
         dragging_ = false;
-        viewport()->setCursor(Qt::OpenHandCursor);
+        updateCursor(event->position().toPoint());
     }
 }
 

@@ -2,7 +2,9 @@
 
 // A scrolling view of a document's pages, one below the other. Only the
 // pages that show are drawn; the last few pictures are kept so that
-// scrolling back and forth does not draw them again.
+// scrolling back and forth does not draw them again. Clicks and the mouse's
+// moves go to the host's active tool; the standard tool drags the pages.
+// The tools' drawing procedures draw over every page that shows.
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -11,11 +13,16 @@
 #include <memory>
 
 #include "page_layout.h"
+#include "platform/host/page_view.h"
 
 namespace lumar::pdf {
 class Document;
 class PageRenderer;
 }  // namespace lumar::pdf
+namespace lumar::host {
+class DocumentView;
+class ToolSet;
+}  // namespace lumar::host
 
 namespace lumar::desk {
 
@@ -50,6 +57,25 @@ public:
     // How many pages were drawn since the view was made.
     int picturesDrawn() const { return drawn_; }
 
+    // The host's tools, and the host's view of the document shown.
+    void setTools(host::ToolSet* tools) { tools_ = tools; }
+    void setHostView(host::DocumentView* view) { hostView_ = view; }
+    host::DocumentView* hostView() const { return hostView_; }
+
+    // Where a page stands in the window (pixels), and the part of it shown
+    // in page coordinates (its crop box).
+    QRect pageRectInViewport(int page) const;
+    host::FixedRect shownBox(int page) const;
+    // The page under a point of the window, or -1.
+    int pageAtViewport(const QPoint& point) const;
+
+    // Lets the user drag out a rectangle from (x, y), or a handle of
+    // `start`, inside `bounds`, while the mouse button is held down.
+    host::DeviceRect trackDrag(int x, int y, const host::DeviceRect& start, int handle,
+                               const host::DeviceRect& bounds);
+    // Whether the left mouse button went down on the view and is held.
+    bool leftButtonHeld() const { return leftButtonHeld_; }
+
 Q_SIGNALS:
     void currentPageChanged(int index);
     void zoomChanged(int percent);
@@ -62,6 +88,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     struct Picture {
@@ -77,6 +104,10 @@ private:
     QPoint contentOffset() const;
     const QImage* picture(int page);
     void reportCurrentPage();
+    bool standardToolIsActive() const;
+    // Hands a click to the active tool; true when it handled it.
+    bool clickTool(QMouseEvent* event, int clickCount);
+    void updateCursor(const QPoint& point);
 
     PageLayout layout_;
     std::unique_ptr<pdf::PageRenderer> renderer_;
@@ -91,6 +122,10 @@ private:
     QPoint dragStart_;
     QPoint dragScroll_;
     bool dragging_ = false;
+    bool leftButtonHeld_ = false;
+    host::ToolSet* tools_ = nullptr;
+    host::DocumentView* hostView_ = nullptr;
+    const pdf::Document* document_ = nullptr;
 };
 
 }  // namespace lumar::desk

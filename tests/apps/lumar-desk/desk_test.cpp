@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,22 +14,28 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "desk_application.h"
 #include "desktop_ui.h"
 #include "document_tab.h"
 #include "file_dialogs.h"
 #include "fixtures/pdf_builder.h"
+#include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "main_window.h"
 #include "page_view.h"
 #include "platform/host/document_view.h"
 #include "platform/host/host.h"
+#include "platform/host/page_view.h"
 #include "platform/host/print_params.h"
 #include "platform/host/progress_monitor.h"
 #include "platform/host/text_object.h"
+#include "platform/host/tool_set.h"
 #include "platform/pdf/document.h"
 #include "plugin_loader.h"
 #include "status_progress.h"
@@ -69,6 +77,49 @@ QStringList shownItems(QMenu* menu) {
         }
     }
     return shown;
+}
+
+// A tool as an extension registers it: the click drags out a rectangle,
+// kept in page coordinates and drawn in red over the page; the cursor is a
+// cross. It calls the host only through its tables.
+struct DrawingTool {
+    const host::AcroViewTable* view = nullptr;
+    host::Atom type = host::kNoAtom;
+    std::vector<host::FixedPoint> clicks;
+    std::optional<host::FixedRect> rect;
+    host::HostCallback drawing = nullptr;
+} theTool;
+
+host::Atom drawingToolType(host::Tool*) {
+    return theTool.type;
+}
+
+void drawToolRect(host::PageView* view, const host::DeviceRect*, void*) {
+    host::DeviceRect shown;
+    theTool.view->pageToDeviceRect(view, &*theTool.rect, &shown);
+    theTool.view->setDrawingColour(view, 1, 1.0, 0, 0);
+    theTool.view->drawRectOutline(view, &shown, true);
+}
+
+bool clickDrawingTool(host::Tool*, host::PageView* view, int x, int y, int, int) {
+    host::FixedPoint point;
+    theTool.view->deviceToPagePoint(view, x, y, &point);
+    theTool.clicks.push_back(point);
+    host::DeviceRect dragged;
+    theTool.view->dragRect(view, x, y, nullptr, host::kNoHandle, &dragged);
+    if (dragged.left != dragged.right || dragged.top != dragged.bottom) {
+        host::FixedRect rect;
+        theTool.view->deviceToPageRect(view, &dragged, &rect);
+        theTool.rect = rect;
+        theTool.view->registerDrawing(theTool.drawing, nullptr);
+    }
+    theTool.view->drawPageViewNow(view);
+    return true;
+}
+
+bool drawingToolCursor(host::Tool*, host::PageView* view, int, int) {
+    theTool.view->setCursor(view, static_cast<int>(host::CursorShape::Cross));
+    return true;
 }
 
 }  // namespace
@@ -312,6 +363,185 @@ private Q_SLOTS:
     void quitsWhenNobodyIsLoggedOn() {
         auto desk = startDesk();
         QVERIFY(desk->window().close());
+    }
+
+    void aRegisteredToolGetsClicksOnPagesAndDrawsOverThem() {
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(binder_);
+        PageView& pages = tab->pages();
+        pages.setZoomPercent(100);
+        pages.grab();
+
+        const host::CoreTable& core = desk->host().core();
+        theTool = DrawingTool{};
+        theTool.view = &desk->host().acroView();
+        theTool.type = core.atomFromString("Test:DrawingTool");
+        const host::ExtensionId extension = desk->host().newExtension();
+        const auto callback = [&](auto* proc) {
+            return core.makeCallback(extension, reinterpret_cast<host::GenericProc>(proc));
+        };
+        theTool.drawing = callback(&drawToolRect);
+        host::ToolRecord record;
+        record.slot(host::kToolType) = callback(&drawingToolType);
+        record.slot(host::kToolClick) = callback(&clickDrawingTool);
+        record.slot(host::kToolCursor) = callback(&drawingToolCursor);
+        theTool.view->registerTool(&record);
+        theTool.view->setActiveTool(theTool.view->toolByType(theTool.type), true);
+
+        // The page is A4 (595 x 842 points); 100 points right of its left
+        // edge and 150 below its top is (100, 692) on the page.
+        QWidget* area = pages.viewport();
+        const QRect page = pages.pageRectInViewport(0);
+        const double scale = page.width() / 595.0;
+        const QPoint from = page.topLeft() + QPoint(qRound(100 * scale), qRound(150 * scale));
+        const QPoint to = from + QPoint(qRound(200 * scale), qRound(40 * scale));
+
+        QTest::mouseMove(area, from);
+        QCOMPARE(area->cursor().shape(), Qt::CrossCursor);
+        QTimer::singleShot(0, [=] {
+            QTest::mouseMove(area, to);
+            QTest::mouseRelease(area, Qt::LeftButton, {}, to);
+        });
+        QTest::mousePress(area, Qt::LeftButton, {}, from);
+
+        QCOMPARE(theTool.clicks.size(), std::size_t(1));
+        QVERIFY(std::abs(host::doubleFromFixed(theTool.clicks[0].h) - 100) < 1);
+        QVERIFY(std::abs(host::doubleFromFixed(theTool.clicks[0].v) - 692) < 1);
+        QVERIFY(theTool.rect.has_value());
+        QVERIFY(std::abs(host::doubleFromFixed(theTool.rect->right) - 300) < 1);
+        QVERIFY(std::abs(host::doubleFromFixed(theTool.rect->bottom) - 652) < 1);
+
+        // The outline shows in red where it was dragged; inside it the page
+        // is white as before.
+        // (The edges went to points and back: a pixel either way is the same place.)
+        const QImage shown = area->grab().toImage();
+        const auto redAt = [&](int x, int y) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -1; dy <= 1; ++dy) {
+                    if (QColor(shown.pixel(x + dx, y + dy)) == QColor(Qt::red)) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY(redAt(from.x() + 20, from.y()));
+        QVERIFY(redAt(to.x(), to.y() - 10));
+        QVERIFY(!redAt(from.x() + 20, from.y() + 20));
+        QCOMPARE(QColor(shown.pixel(from.x() + 20, from.y() + 20)), QColor(Qt::white));
+
+        // Escape puts the tool away: the hand drags the pages again.
+        QTest::keyClick(&pages, Qt::Key_Escape);
+        QCOMPARE(desk->ui().tools().active(), desk->ui().tools().standardTool());
+        QTest::mouseMove(area, from);
+        QCOMPARE(area->cursor().shape(), Qt::OpenHandCursor);
+        theTool.view->unregisterDrawing(theTool.drawing, nullptr);
+    }
+
+    void opensFilesWithTheirAssociatedProgram() {
+        auto desk = startDesk();
+        QList<QUrl> opened;
+        desk->ui().setAssociatedProgramOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        const auto report = temp_ / "binder.pdf_report.txt";
+        std::ofstream(report) << "[Report summary]";
+        const host::AcroViewTable& view = desk->host().acroView();
+        QVERIFY(view.openWithAssociatedProgram(report.string().c_str()));
+        // A file that is not there is not handed to the desktop.
+        QVERIFY(!view.openWithAssociatedProgram((temp_ / "gone.txt").string().c_str()));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(report.string()))});
+    }
+
+    void opensDocumentsInViewsForPlugIns() {
+        auto desk = startDesk();
+        const host::AcroSupportTable& support = desk->host().acroSupport();
+        const host::AcroViewTable& view = desk->host().acroView();
+        host::FileSystem* files = support.defaultFileSystem();
+        host::HostPath* path = support.pathFromPlatformPath(files, binder_.toStdString().c_str());
+        host::DocumentView* shown = view.openDocumentInView(path, files);
+        QCOMPARE(desk->window().tabCount(), 1);
+        QCOMPARE(view.activeDocument(), shown);
+        QCOMPARE(desk->window().activeTab()->pages().pageCount(), 3);
+
+        // A second document, then the first again: its view comes to the front.
+        const auto other = temp_ / "other.pdf";
+        writeBinder(other, 2);
+        host::HostPath* otherPath = support.pathFromPlatformPath(files, other.string().c_str());
+        QVERIFY(view.openDocumentInView(otherPath, files) != shown);
+        QCOMPARE(view.openDocumentInView(path, files), shown);
+        QCOMPARE(desk->window().tabCount(), 2);
+        QCOMPARE(desk->window().activeTab(), desk->window().tabOf(shown));
+        support.releasePath(files, path);
+        support.releasePath(files, otherPath);
+    }
+
+    void choosersUseTheirOwnerAndDefaultExtension() {
+        auto desk = startDesk();
+        QDialog owner(&desk->window());
+        owner.show();
+        QWidget* parent = nullptr;
+        QString suffix;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr) {
+                parent = dialog->parentWidget();
+                suffix = dialog->defaultSuffix();
+                dialog->reject();
+            }
+        });
+        host::FileChoice choice;
+        choice.initialPath = temp_.path().string() + "/";
+        choice.defaultName = "binder.txt";
+        choice.defaultExtension = "ann";
+        choice.owner = &owner;
+        QVERIFY(!desk->ui().chooseSaveFile(choice).has_value());
+        QCOMPARE(parent, static_cast<QWidget*>(&owner));
+        QCOMPARE(suffix, QString("ann"));
+    }
+
+    void logsOnThroughTheDialogAndShowsTheLoggedOnMenu() {
+        fixtures::ReferenceService service;
+        const QByteArray registry = qgetenv("LUMAR_REGISTRY");
+        qputenv("LUMAR_REGISTRY", QByteArray::fromStdString(service.WriteSettingsFile().string()));
+        auto desk = startDesk();
+        desk->window().openFile(binder_);
+        auto* lumar = desk->window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
+        QVERIFY(lumar != nullptr);
+        Q_EMIT lumar->aboutToShow();
+        QAction* logon = lumar->findChild<QAction*>("TOLMA:LumarLogon");
+        QVERIFY(logon != nullptr && logon->isEnabled());
+
+        QString dialogTitle;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            dialogTitle = dialog->windowTitle();
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), "editor");
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), "editor3");
+            dialog->findChild<QPushButton*>("1")->click();
+        });
+        QString greeting;
+        answerNextMessageBox("OK", &greeting);
+        logon->trigger();
+
+        QCOMPARE(dialogTitle, QString("Log on"));
+        QCOMPARE(greeting, QString("Logged on as Eddie Editor (Editor)"));
+        QCOMPARE(shownItems(lumar),
+                 (QStringList{"Open publication &manager...", "&Check PDF file",
+                              "&Export footer information...", "&Import annotations...",
+                              "Check number of &annotations", "Create annotation &report",
+                              "Create annotation report (&no numbers)", "-", "&Log off", "-",
+                              "Settin&gs..."}));
+        QVERIFY(lumar->findChild<QAction*>("TOLMA:LumarCheckPDF")->isEnabled());
+
+        // Logging off brings the logged-off menu back.
+        lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
+        QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
+        qputenv("LUMAR_REGISTRY", registry);
     }
 
     void convertsFileFilters_data() {
