@@ -271,6 +271,7 @@ void PageView::keyPressEvent(QKeyEvent* event) {
                 showAlertNote(this, error.what());
             }
             viewport()->setCursor(Qt::OpenHandCursor);
+            viewport()->update();  // what the tool drew goes with it
             return;
         }
         QAbstractScrollArea::keyPressEvent(event);

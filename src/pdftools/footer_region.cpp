@@ -5,6 +5,7 @@
 
 #include "annotations/host_frame.h"
 #include "pdftools/footer_export.h"
+#include "pdftools/footer_region_view.h"
 #include "platform/host/roles.h"
 #include "platform/host/tool_set.h"
 
@@ -62,22 +63,35 @@ const FooterRegionState& FooterRegion() {
 }
 
 bool CreateRegionTool() {
-    // The page view's click and cursor procedures join the record with the
-    // views that convert device coordinates.
+    // The page views hand the tool clicks and the mouse's moves; the drawing
+    // procedure stays registered and draws while a region is selected.
     host::ToolRecord record;
     record.slot(host::kToolActivate) = host::makeHostCallback(&ActivateRegionTool);
     record.slot(host::kToolDeactivate) = host::makeHostCallback(&DeactivateRegionTool);
     record.slot(host::kToolType) = host::makeHostCallback(&RegionToolTypeProc);
     record.slot(host::kToolPersistence) = host::makeHostCallback(&RegionToolIsPersistent);
     record.slot(host::kToolEnableTest) = host::makeHostCallback(&RegionToolIsEnabled);
+    record.slot(host::kToolClick) = host::makeHostCallback(&RegionToolClick);
+    record.slot(host::kToolCursor) = host::makeHostCallback(&RegionToolCursor);
     try {
         host::registerTool(&record);
-        return true;
     } catch (const host::HostError&) {
         for (const host::HostCallback callback : record.slots) {
             if (callback != nullptr) {
                 host::destroyHostCallback(callback);
             }
+        }
+        return false;
+    }
+    host::HostCallback drawing = nullptr;
+    try {
+        drawing = host::makeHostCallback(&DrawFooterRegion);
+        host::registerPageViewDrawing(drawing, nullptr);
+        return true;
+    } catch (const host::HostError&) {
+        // The tool works, but the region will not show.
+        if (drawing != nullptr) {
+            host::destroyHostCallback(drawing);
         }
         return false;
     }

@@ -20,6 +20,7 @@
 #include "fixtures/temp_dir.h"
 #include "pdftools/footer_region.h"
 #include "platform/host/document_view.h"
+#include "platform/host/headless_page_view.h"
 #include "platform/host/host.h"
 #include "platform/host/roles.h"
 #include "platform/host/tool_set.h"
@@ -65,6 +66,13 @@ PdfBuilder FooterPages() {
     builder.text(3, 10, 30, "Margin");
     return builder;
 }
+
+// The first page of the active document in a headless page view.
+struct HeadlessUiPage {
+    explicit HeadlessUiPage(testing::PluginHarness& harness)
+        : view(*harness.headless.ui().activeDocument(), 0, harness.headless.ui().tools()) {}
+    host::HeadlessPageView view;
+};
 
 class FooterExportTest : public ::testing::Test {
 protected:
@@ -230,6 +238,57 @@ TEST_F(FooterExportTest, ToolDrawsConfirmsAndExports) {
     EXPECT_EQ(state.mode, RegionToolMode::Idle);
     EXPECT_EQ(tools.active(), tools.standardTool());
     EXPECT_EQ(ReadFile(footerFile()), "Binder 1 page 1 \r\nLeft Crossing \r\n~\r\nMargin \r\n");
+}
+
+TEST_F(FooterExportTest, RegionIsDrawnWithThePageViewAndConfirmedByAClickInside) {
+    show(FooterPages());
+    HeadlessUiPage page(harness);
+    host::HeadlessPageView& view = page.view;  // A4 at (0, 0), one pixel per point
+    harness.item("TOLMA:LumarVoetRegels")->choose();
+    EXPECT_EQ(view.moveMouse(100, 800), host::CursorShape::Cross);
+
+    // A plain click draws nothing; a drag from (60, 792) to (300, 822) is the
+    // band from 20 to 50 units above the bottom edge.
+    EXPECT_TRUE(view.click(60, 792));
+    EXPECT_FALSE(FooterRegion().selected);
+    view.releaseNextDragAt(300, 822);
+    EXPECT_TRUE(view.click(60, 792));
+    ASSERT_TRUE(FooterRegion().selected);
+    EXPECT_EQ(FooterRegion().region, kFooter);
+    ASSERT_EQ(view.outlines().size(), 1u);
+    EXPECT_EQ(view.outlines()[0].rect, (host::DeviceRect{60, 792, 300, 822}));
+    EXPECT_TRUE(view.outlines()[0].withHandles);
+    EXPECT_EQ(view.outlines()[0].red, 1.0);
+    EXPECT_EQ(view.moveMouse(100, 800), host::CursorShape::PointingHand);
+
+    // The right edge's handle dragged out to 400 units.
+    view.setMouseDown(true);
+    view.releaseNextDragAt(400, 807);
+    EXPECT_TRUE(view.click(300, 807));
+    view.setMouseDown(false);
+    EXPECT_EQ(FooterRegion().region, Rect(60, 50, 400, 20));
+
+    harness.responder.clearMessages();
+    harness.responder.answerNext(1);  // OK
+    EXPECT_TRUE(view.click(200, 807));
+    EXPECT_EQ(harness.responder.notes(), std::vector<std::string>{"Text extraction completed."});
+    EXPECT_EQ(FooterRegion().oddPageRegion, Rect(60, 50, 400, 20));
+    EXPECT_EQ(harness.headless.ui().tools().active(), harness.headless.ui().tools().standardTool());
+    view.draw();
+    EXPECT_TRUE(view.outlines().empty());
+    EXPECT_EQ(ReadFile(footerFile()), "Binder 1 page 1 \r\nLeft Crossing Beyond \r\n~\r\n~\r\n");
+}
+
+TEST_F(FooterExportTest, AClickAwayFromTheRegionDropsIt) {
+    show(FooterPages());
+    HeadlessUiPage page(harness);
+    harness.item("TOLMA:LumarVoetRegels")->choose();
+    page.view.releaseNextDragAt(300, 822);
+    page.view.click(60, 792);
+    ASSERT_TRUE(FooterRegion().selected);
+    EXPECT_TRUE(page.view.click(500, 100));
+    EXPECT_FALSE(FooterRegion().selected);
+    EXPECT_TRUE(page.view.outlines().empty());
 }
 
 TEST_F(FooterExportTest, ChoosingAnotherToolDropsTheSelection) {
