@@ -173,14 +173,34 @@ void CliSession::OpenDocument(const std::filesystem::path& path) {
     }
 }
 
+namespace {
+
+[[noreturn]] void NotAvailable(const host::MenuItem* item, const std::string& name) {
+    const std::string title = item != nullptr ? item->title() : name;
+    throw CommandExit(kExitFailed, "lumar: \"" + text::toUtf8(title) +
+                                       "\" is not available (it needs a logged-on user of "
+                                       "its level and a document)");
+}
+
+}  // namespace
+
 void CliSession::RunMenuItem(const std::string& name) {
     host::MenuItem* item = headless_.menuBar().findItem(name);
     if (item == nullptr || !item->choose()) {
-        const std::string title = item != nullptr ? item->title() : name;
-        throw CommandExit(kExitFailed, "lumar: \"" + text::toUtf8(title) +
-                                           "\" is not available (log on with a user of the "
-                                           "level it needs)");
+        NotAvailable(item, name);
     }
+}
+
+void CliSession::RequireMenuItem(const std::string& name) {
+    const host::MenuItem* item = headless_.menuBar().findItem(name);
+    if (item == nullptr || !item->isVisible() || !item->isEnabled()) {
+        NotAvailable(item, name);
+    }
+}
+
+pdf::Document* CliSession::ActiveDocument() const {
+    host::DocumentView* view = host::activeDocument();
+    return view != nullptr ? host::documentOfView(view) : nullptr;
 }
 
 }  // namespace lumar::cli

@@ -20,6 +20,10 @@
 #include "platform/host/headless_host.h"
 #include "progress_line.h"
 
+namespace lumar::pdf {
+class Document;
+}
+
 namespace lumar::cli {
 
 class CliSession {
@@ -42,6 +46,13 @@ public:
     // Chooses a menu item as a user would; ends the command (exit 1) when
     // the item is not available (not shown or not enabled).
     void RunMenuItem(const std::string& name);
+    // Ends the command (exit 1) unless the menu item is shown and enabled:
+    // for commands that run the item's procedure step by step with the
+    // answers from the options.
+    void RequireMenuItem(const std::string& name);
+
+    // The PDF document of the active view.
+    [[nodiscard]] pdf::Document* ActiveDocument() const;
 
     FlagAnswers& Answers() { return answers_; }
     host::HeadlessHost& Host() { return headless_; }

@@ -29,6 +29,50 @@ struct MergeDataCheckOptions {
 };
 int RunMergeDataCheck(const GlobalOptions& global, const MergeDataCheckOptions& options);
 
+int RunPublications(const GlobalOptions& global);
+
+int RunCheckAnnotations(const GlobalOptions& global, const std::string& pdf);
+int RunAnnotationReport(const GlobalOptions& global, const std::string& pdf, bool noNumbers);
+
+struct ImportOptions {
+    std::string pdf;
+    std::string from;
+    bool add = false;
+    bool replace = false;
+    std::string saveAs;  // empty: the PDF itself
+};
+int RunImportAnnotations(const GlobalOptions& global, const ImportOptions& options);
+
+int RunExportFooter(const GlobalOptions& global, const std::string& pdf, const std::string& region);
+
+struct UpdateOptions {
+    std::int32_t publication = 0;
+    std::int32_t binder = 0;
+    bool supplement = false;
+    std::string data;  // "-": standard input
+};
+int RunUpdate(const GlobalOptions& global, const UpdateOptions& options);
+
+int RunAddBinders(const GlobalOptions& global, std::int32_t publication,
+                  const std::string& firstBinder);
+
+struct AddSupplementOptions {
+    std::int32_t publication = 0;
+    std::string pdf;
+    bool noIncrement = false;
+};
+int RunAddSupplement(const GlobalOptions& global, const AddSupplementOptions& options);
+
+struct SearchOptions {
+    std::int32_t publication = 0;
+    std::string binders;  // "1,2"; empty: every binder
+    bool supplement = false;
+    std::string text;
+    bool matchCase = false;
+    std::string extract;  // the PDF the hits' pages go to; empty: none
+};
+int RunSearch(const GlobalOptions& global, const SearchOptions& options);
+
 struct MergeOptions {
     std::int32_t publication = 0;
 };

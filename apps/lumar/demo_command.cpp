@@ -85,7 +85,7 @@ int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
     {
         CliSession session(demoOptions);
         session.LogOn(std::string(kDemoEditor), std::string(DemoPassword(kDemoEditor)));
-        const MergeOutcome outcome = MergePublication(DemoPublicationId());
+        const MergeOutcome outcome = MergePublication(session, DemoPublicationId());
         if (outcome.success) {
             PrintMergeTable(outcome);
             result = kExitDone;

@@ -63,11 +63,71 @@ int main(int argc, char** argv) {
     demoCommand->add_flag("--keep-service", demo.keepService, "leave the service running");
     demoCommand->callback([&] { result = RunDemo(global, demo); });
 
+    app.add_subcommand("publications",
+                       "list the publications: the manager's default columns, tab-separated, "
+                       "with a header line")
+        ->callback([&] { result = RunPublications(global); });
+
     MergeOptions merge;
     CLI::App* mergeCommand = app.add_subcommand(
         "merge", "merge the publication's next supplement with its stored merge data");
     mergeCommand->add_option("--publication", merge.publication, "publication ID")->required();
     mergeCommand->callback([&] { result = RunMerge(global, merge); });
+
+    UpdateOptions update;
+    CLI::App* updateCommand = app.add_subcommand(
+        "update", "apply update data (tab sheets and colours) to a binder or the supplement");
+    updateCommand->add_option("--publication", update.publication, "publication ID")->required();
+    CLI::Option* binder = updateCommand->add_option("--binder", update.binder, "binder number")
+                              ->check(CLI::Range(1, 35));
+    CLI::Option* supplement =
+        updateCommand->add_flag("--supplement", update.supplement, "the next supplement");
+    binder->excludes(supplement);
+    updateCommand->add_option("--data", update.data, "update data file (- = standard input)")
+        ->required();
+    updateCommand->callback([&] {
+        if (update.binder == 0 && !update.supplement) {
+            throw CLI::ValidationError("--binder N or --supplement is needed");
+        }
+        result = RunUpdate(global, update);
+    });
+
+    std::int32_t binderPublication = 0;
+    std::string firstBinder;
+    CLI::App* addBinders = app.add_subcommand(
+        "add-binders", "add the publication's binders, found beside the first binder's file");
+    addBinders->add_option("--publication", binderPublication, "publication ID")->required();
+    addBinders->add_option("--first", firstBinder, "the first binder's PDF")->required();
+    addBinders->callback([&] { result = RunAddBinders(global, binderPublication, firstBinder); });
+
+    AddSupplementOptions addSupplementOptions;
+    CLI::App* addSupplement =
+        app.add_subcommand("add-supplement", "add a PDF as the publication's next supplement");
+    addSupplement->add_option("--publication", addSupplementOptions.publication, "publication ID")
+        ->required();
+    addSupplement->add_option("--pdf", addSupplementOptions.pdf, "the supplement's PDF")
+        ->required();
+    addSupplement->add_flag("--no-increment", addSupplementOptions.noIncrement,
+                            "keep the proposed supplement number instead of the next one");
+    addSupplement->callback([&] { result = RunAddSupplement(global, addSupplementOptions); });
+
+    SearchOptions search;
+    CLI::App* searchCommand = app.add_subcommand(
+        "search",
+        "search the annotation data of the publication's binders or supplement; one "
+        "line per page pair found: binder, pair, text");
+    searchCommand->add_option("--publication", search.publication, "publication ID")->required();
+    CLI::Option* binderList = searchCommand->add_option("--binders", search.binders,
+                                                        "binder numbers, e.g. 1,2 "
+                                                        "(default: every binder)");
+    CLI::Option* inSupplement =
+        searchCommand->add_flag("--supplement", search.supplement, "search the supplement");
+    binderList->excludes(inSupplement);
+    searchCommand->add_option("TEXT", search.text, "what to search for")->required();
+    searchCommand->add_flag("--match-case", search.matchCase, "match upper and lower case");
+    searchCommand->add_option("--extract", search.extract,
+                              "write the pages of the pairs found into this PDF");
+    searchCommand->callback([&] { result = RunSearch(global, search); });
 
     MergeDataCheckOptions check;
     CLI::App* mergeData = app.add_subcommand("merge-data", "merge data tools");
@@ -114,6 +174,52 @@ int main(int argc, char** argv) {
                               "as inside a larger operation: the version is not judged");
     pdfCheckCommand->add_flag("--quiet", pdfCheck.quiet, "the check shows nothing");
     pdfCheckCommand->callback([&] { result = RunPdfCheck(global, pdfCheck); });
+
+    std::string checkPdf;
+    CLI::App* checkAnnotations = app.add_subcommand(
+        "check-annotations", "check that every page carries one data annotation (exit 1 when not)");
+    checkAnnotations->add_option("PDF", checkPdf, "the PDF file")->required();
+    checkAnnotations->callback([&] { result = RunCheckAnnotations(global, checkPdf); });
+
+    std::string reportPdf;
+    bool noNumbers = false;
+    CLI::App* report = app.add_subcommand(
+        "annotation-report", "write the annotation report (.rep) into the annotations folder");
+    report->add_option("PDF", reportPdf, "the PDF file")->required();
+    report->add_flag("--no-numbers", noNumbers, "without the page pair numbers");
+    report->callback([&] { result = RunAnnotationReport(global, reportPdf, noNumbers); });
+
+    ImportOptions import;
+    CLI::App* importCommand = app.add_subcommand(
+        "import-annotations", "give every page its data annotation from a file, one line a page");
+    importCommand->add_option("PDF", import.pdf, "the PDF file")->required();
+    importCommand
+        ->add_option("--from", import.from, "annotation file (.ann) or footer file (.ann.txt)")
+        ->required();
+    CLI::Option* add =
+        importCommand->add_flag("--add", import.add, "add to existing data annotations");
+    CLI::Option* replace =
+        importCommand->add_flag("--replace", import.replace, "replace existing data annotations");
+    add->excludes(replace);
+    importCommand->add_option("--save-as", import.saveAs,
+                              "where to save (default: the PDF itself, through a temporary file)");
+    importCommand->callback([&] {
+        if (!import.add && !import.replace) {
+            throw CLI::ValidationError("--add or --replace is needed");
+        }
+        result = RunImportAnnotations(global, import);
+    });
+
+    std::string footerPdf;
+    std::string region;
+    CLI::App* footer = app.add_subcommand(
+        "export-footer", "export the footer text of every page into the annotations folder");
+    footer->add_option("PDF", footerPdf, "the PDF file")->required();
+    footer
+        ->add_option("--region", region,
+                     "the footer region for all pages: LEFT,BOTTOM,RIGHT,TOP in points")
+        ->required();
+    footer->callback([&] { result = RunExportFooter(global, footerPdf, region); });
 
     try {
         app.parse(argc, argv);

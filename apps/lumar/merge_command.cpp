@@ -11,7 +11,7 @@ namespace lumar::cli {
 int RunMerge(const GlobalOptions& global, const MergeOptions& options) {
     CliSession session(global);
     session.LogOn();
-    const MergeOutcome outcome = MergePublication(options.publication);
+    const MergeOutcome outcome = MergePublication(session, options.publication);
     if (!outcome.success) {
         return kExitFailed;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "cli_session.h"
 #include "publication_records.h"
 
 namespace lumar::cli {
@@ -15,9 +16,9 @@ struct MergeOutcome {
     bool success = false;
 };
 
-// Locks the publication for the user when it is released, then merges.
-// Every failure has been shown.
-MergeOutcome MergePublication(std::int32_t publicationId);
+// The publication manager's Merge on the publication, locked for the user
+// first when it is released. Every failure has been shown.
+MergeOutcome MergePublication(CliSession& session, std::int32_t publicationId);
 
 // One line per binder of the merged version: binder, file before, file
 // after, pages before and after, the PDF check's verdict; a header first.

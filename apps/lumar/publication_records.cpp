@@ -34,13 +34,13 @@ PublicationRecords FetchPublicationRecords(std::int32_t publicationId) {
     const std::int32_t id = records.publication.Publication_ID;
 
     WSListResult<BinderDocRecord> binders;
-    Check(CWSClient().BinderDocList({LogUserID(), 0, id, 0, 0, 0}, binders), binders);
+    Check(CWSClient().BinderDocList({LogUserID(), 0, id, 0, 1, 0}, binders), binders);
     records.binderDocuments = binders.Records;
 
     if (records.publication.Supplement_ID_next != 0) {
         WSListResult<SupplementRecord> supplements;
         Check(CWSClient().SupplementList(
-                  {LogUserID(), records.publication.Supplement_ID_next, 0, 0, 0, 0}, supplements),
+                  {LogUserID(), records.publication.Supplement_ID_next, 0, 0, 1, 0}, supplements),
               supplements);
         if (!supplements.Records.empty()) {
             records.supplement = supplements.Records.front();
