@@ -15,6 +15,7 @@
 #include "service/logon_store.h"
 #include "service/ws_client.h"
 #include "ui/message_box.h"
+#include "ui/progress.h"
 
 namespace lumar {
 
@@ -73,6 +74,7 @@ bool InsertBinders(CManagerDlg& manager, const std::string& firstBinderPath,
                    const std::string& folder, std::int32_t publicationId) {
     DeferredBinder1() = BinderDocInsertRequest{};
     for (int i = 1; i <= kMaxBinders; ++i) {
+        PumpMessages();  // the host stays responsive between binders
         const std::optional<std::string> file = FindBinderFile(firstBinderPath, i);
         if (!file) {
             break;  // the normal end: the next binder is not there

@@ -57,7 +57,7 @@ CManagerDlg& CManagerDlg::Instance() {
     return manager;
 }
 
-bool CManagerDlg::IsOpen() const {
+bool CManagerDlg::IsOpen() {
     return IsManagerOpen();
 }
 

@@ -65,7 +65,7 @@ public:
     // &manager"; Close also serves the Close button, Escape and the log-off.
     void Open();
     void Close();
-    [[nodiscard]] bool IsOpen() const;
+    [[nodiscard]] static bool IsOpen();
 
     // Called by the window while it is created, and by Close.
     void OnInitDialog();

@@ -205,9 +205,9 @@ private:
     void SortDocuments();
     void WriteBack();
     void End(int result);
-    bool SelectedHasPdfOk(bool value) const;
-    bool HeldWithoutMergeData() const;
-    int FirstSelectedAtOrBelowTop() const;
+    [[nodiscard]] bool SelectedHasPdfOk(bool value) const;
+    [[nodiscard]] bool HeldWithoutMergeData() const;
+    [[nodiscard]] int FirstSelectedAtOrBelowTop() const;
 
     void* parent_ = nullptr;
     void* platformWindow_ = nullptr;
