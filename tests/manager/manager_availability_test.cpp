@@ -8,6 +8,7 @@
 #include <string>
 
 #include "manager/manager_commands.h"
+#include "manager/manager_layout.h"
 
 namespace lumar {
 namespace {
@@ -125,6 +126,34 @@ TEST(AddButtonToolTip, ReasonsInOrder) {
         EXPECT_EQ(ToolTipText(AddBindersToolTipReason(c.selected ? &p : nullptr, facts)), c.tip)
             << "level " << c.level << " status " << c.status;
     }
+}
+
+}  // namespace
+}  // namespace lumar
+
+namespace lumar {
+namespace {
+
+TEST(ManagerLayout, ControlsFollowTheClientArea) {
+    // m = 7, n = 6, buttons 75 x 23, a client area of 600 x 400.
+    ManagerLayoutInput input;
+    input.clientWidth = 600;
+    input.clientHeight = 400;
+    input.tab = {7, 7, 300, 200};
+    input.listTop = 30;
+    input.buttonWidth = 75;
+    input.buttonHeight = 23;
+    const ManagerLayoutResult r = LayOutManager(input);
+    EXPECT_EQ(r.tab, (WindowRect{7, 7, 593, 394}));
+    EXPECT_EQ(r.list, (WindowRect{14, 30, 586, 394 - 12 - 23}));
+    EXPECT_EQ(r.close, (WindowRect{14, 394 - 6 - 23, 89, 394 - 6}));
+    EXPECT_EQ(r.details.left, 600 - 14 - 75);
+    EXPECT_EQ(r.refresh.left, r.details.left - 82);
+    EXPECT_EQ(r.add.left, r.refresh.left - 82);
+    EXPECT_EQ(r.add.top, r.close.top);
+    EXPECT_EQ(r.details.right - r.details.left, 75);
+    EXPECT_EQ(r.minClientWidth, (4 * 75) + (7 * 7));
+    EXPECT_EQ(r.minClientHeight, (4 * 23) + (7 * 6));
 }
 
 }  // namespace
