@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/settings_store.h"
 #include "editor_fixture.h"
 
 namespace lumar::testing {
@@ -187,6 +188,28 @@ TEST_F(AnnotationsDlgTest, MissingRecordLeavesTheListEmpty) {
     EXPECT_EQ(boxes.shown()[0].title, "Document annotations");
     EXPECT_EQ(boxes.shown()[0].text, "Missing binder record!");
     EXPECT_FALSE(dialog.IsEnabled(Dlg::kIdSelectColour));
+}
+
+}  // namespace
+}  // namespace lumar::testing
+
+namespace lumar::testing {
+namespace {
+
+// The merge data editor and the document annotations dialog keep one
+// placement, the colour dialog its own.
+TEST_F(AnnotationsDlgTest, PlacementIsSharedWithTheMergeDataEditor) {
+    WindowPlacement placement;
+    EXPECT_FALSE(CAnnotationsDlg::ReadPlacement(placement));
+    WindowPlacement written;
+    written.flags = 2;
+    written.showCmd = 1;
+    written.rcNormalPosition = {10, 20, 610, 420};
+    CMergeDataDlg::WritePlacement(written);
+    ASSERT_TRUE(CAnnotationsDlg::ReadPlacement(placement));
+    written.length = WindowPlacement::kLength;
+    EXPECT_EQ(placement, written);
+    EXPECT_FALSE(ReadWindowPlacement("Dialogs", CColourDlg::kPlacementName, placement));
 }
 
 }  // namespace
