@@ -87,6 +87,7 @@ CliSession::CliSession(const GlobalOptions& options)
         }
         ::setenv("LUMAR_REGISTRY", serviceSettings_.c_str(), 1);
         if (!WriteTextSetting("Uri", "Web_service", text::fromUtf8(options.service))) {
+            std::filesystem::remove_all(folder, ignored);
             throw CommandExit(kExitFailed,
                               "lumar: cannot use the service address " + options.service);
         }

@@ -47,6 +47,7 @@ ServiceProcess::ServiceProcess(const Options& options) {
     }
     // Both of its outputs go to the log, so that it can keep running when
     // this program has ended; the line saying where it listens is read there.
+    // It stays in this program's process group: an interrupt stops both.
     const int log = ::open(options.log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (log < 0) {
         throw CommandExit(kExitFailed, "lumar: cannot write " + options.log.string());
@@ -55,7 +56,6 @@ ServiceProcess::ServiceProcess(const Options& options) {
     if (pid_ == 0) {
         ::dup2(log, STDOUT_FILENO);
         ::dup2(log, STDERR_FILENO);
-        ::setsid();  // an interrupt of this program's terminal does not reach it
         std::vector<char*> argv;
         for (std::string& argument : arguments) {
             argv.push_back(argument.data());
