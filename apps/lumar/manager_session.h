@@ -2,8 +2,8 @@
 
 // The publication manager opened from the "&Lumar" menu in the command
 // line's session, with one publication selected, and its buttons clicked as
-// a user would click them. The merge data editor opens through the
-// launcher installed here: asked to merge, it merges at once.
+// a user would click them. Without windows the manager's Merge runs the
+// merge data editor's immediate merge at once.
 
 #include <cstdint>
 
@@ -20,7 +20,7 @@ public:
     // Opens the manager and selects the publication; ends the command
     // (exit 1) when it is not in the list.
     ManagerSession(CliSession& session, std::int32_t publicationId);
-    ~ManagerSession();
+    ~ManagerSession() = default;
     ManagerSession(const ManagerSession&) = delete;
     ManagerSession& operator=(const ManagerSession&) = delete;
 
@@ -31,9 +31,7 @@ public:
     // Locks the selected publication when it is released (the button Lock).
     void LockWhenReleased();
 
-    // The outcome of the last merge the editor ran.
-    [[nodiscard]] bool MergeSucceeded() const;
-    [[nodiscard]] std::int32_t MergedPublicationId() const;
+    [[nodiscard]] std::int32_t PublicationId() const { return publicationId_; }
 
 private:
     CManagerDlg& manager_;

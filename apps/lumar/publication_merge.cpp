@@ -28,8 +28,14 @@ MergeOutcome MergePublication(CliSession& session, std::int32_t publicationId) {
     ManagerSession manager(session, outcome.before.publication.Publication_ID);
     manager.LockWhenReleased();
     manager.Click(kIdcMerge, "Merge publication");
-    outcome.success = manager.MergeSucceeded();
-    outcome.newPublicationId = manager.MergedPublicationId();
+    // A merge that finished made the newest version, no longer in progress;
+    // a failed one was reverted, and the version before is the newest again.
+    constexpr std::int32_t kMergeInProgress = 4;
+    const PublicationLastInfoRecord newest =
+        FetchPublicationRecords(manager.PublicationId()).publication;
+    outcome.success = newest.Publication_ID != manager.PublicationId() &&
+                      newest.Update_status_ID != kMergeInProgress;
+    outcome.newPublicationId = outcome.success ? newest.Publication_ID : 0;
     return outcome;
 }
 
