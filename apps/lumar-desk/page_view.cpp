@@ -322,11 +322,15 @@ class DragTracker : public QObject {
 public:
     DragTracker(QWidget* viewport, const host::DeviceRect& start, int handle,
                 const host::DeviceRect& bounds)
-        : band_(QRubberBand::Rectangle, viewport),
+        : band_(new QRubberBand(QRubberBand::Rectangle, viewport)),
           start_(start),
           handle_(handle),
           bounds_(bounds),
           current_(start) {}
+
+    ~DragTracker() override { delete band_.data(); }
+    DragTracker(const DragTracker&) = delete;
+    DragTracker& operator=(const DragTracker&) = delete;
 
     host::DeviceRect run(int x, int y) {
         current_ = host::draggedRect(start_, handle_, x, y, bounds_);
@@ -360,11 +364,13 @@ protected:
 private:
     void show() {
         const host::DeviceRect& r = current_;
-        band_.setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
-        band_.show();
+        if (band_) {  // gone with a view closed meanwhile
+            band_->setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+            band_->show();
+        }
     }
 
-    QRubberBand band_;
+    QPointer<QRubberBand> band_;
     QEventLoop loop_;
     host::DeviceRect start_;
     int handle_;
@@ -380,14 +386,14 @@ host::DeviceRect PageView::trackDrag(int x, int y, const host::DeviceRect& start
         // The button is up already: nothing was dragged.
         return host::draggedRect(start, handle, x, y, bounds);
     }
-    QPointer<QWidget> area(viewport());
+    QPointer<PageView> self(this);
     DragTracker tracker(viewport(), start, handle, bounds);
     viewport()->installEventFilter(&tracker);
     const host::DeviceRect dragged = tracker.run(x, y);
-    if (area) {
-        area->removeEventFilter(&tracker);
+    if (self) {
+        viewport()->removeEventFilter(&tracker);
+        leftButtonHeld_ = false;  // the release ended the drag
     }
-    leftButtonHeld_ = false;  // the release ended the drag
     return dragged;
 }
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -64,6 +65,48 @@ void answerNextMessageBox(const QString& button, QString* text = nullptr) {
         }
         box->reject();
     });
+}
+
+// Answers every message box that opens while it lives with "OK" (or its
+// first button), and records the boxes' texts.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(QStringList* texts) : texts_(texts) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box == last_ || box->buttons().isEmpty()) {
+                return;
+            }
+            last_ = box;
+            *texts_ << box->text();
+            QAbstractButton* chosen = box->buttons().front();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == "OK") {
+                    chosen = button;
+                }
+            }
+            chosen->click();
+        });
+        timer_.start(10);
+    }
+
+private:
+    QStringList* texts_;
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
+
+// Whether a pixel at (x, y) or next to it is red: outlines drawn from page
+// coordinates may land a pixel either way.
+bool redNear(const QImage& image, int x, int y) {
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (QColor(image.pixel(x + dx, y + dy)) == QColor(Qt::red)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The actions of a menu as the user sees them after opening it: titles,
@@ -138,6 +181,43 @@ private:
             builder.text(i, 72, 760, "Leaf " + std::to_string(i + 1), 0, 24);
         }
         builder.write(path);
+    }
+
+    // The plug-in's settings come from `path` while this lives.
+    struct SettingsFileInUse {
+        explicit SettingsFileInUse(const std::filesystem::path& path)
+            : previous(qgetenv("LUMAR_REGISTRY")) {
+            qputenv("LUMAR_REGISTRY", QByteArray::fromStdString(path.string()));
+        }
+        ~SettingsFileInUse() { qputenv("LUMAR_REGISTRY", previous); }
+        QByteArray previous;
+    };
+
+    static QMenu* lumarMenu(DeskApplication& desk) {
+        return desk.window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
+    }
+
+    // Chooses "Log on...", types the user and password into the dialog and
+    // confirms it, and the greeting.
+    static void logOnThroughTheDialog(QMenu* lumar, const QString& user, const QString& password,
+                                      QString* dialogTitle = nullptr, QString* greeting = nullptr) {
+        Q_EMIT lumar->aboutToShow();
+        QAction* logon = lumar->findChild<QAction*>("TOLMA:LumarLogon");
+        QVERIFY(logon != nullptr && logon->isEnabled());
+        QTimer::singleShot(0, [=] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            if (dialogTitle != nullptr) {
+                *dialogTitle = dialog->windowTitle();
+            }
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), user);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), password);
+            dialog->findChild<QPushButton*>("1")->click();
+        });
+        answerNextMessageBox("OK", greeting);
+        logon->trigger();
     }
 
     std::unique_ptr<DeskApplication> startDesk() {
@@ -415,19 +495,9 @@ private Q_SLOTS:
         // is white as before.
         // (The edges went to points and back: a pixel either way is the same place.)
         const QImage shown = area->grab().toImage();
-        const auto redAt = [&](int x, int y) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                for (int dy = -1; dy <= 1; ++dy) {
-                    if (QColor(shown.pixel(x + dx, y + dy)) == QColor(Qt::red)) {
-                        return true;
-                    }
-                }
-            }
-            return false;
-        };
-        QVERIFY(redAt(from.x() + 20, from.y()));
-        QVERIFY(redAt(to.x(), to.y() - 10));
-        QVERIFY(!redAt(from.x() + 20, from.y() + 20));
+        QVERIFY(redNear(shown, from.x() + 20, from.y()));
+        QVERIFY(redNear(shown, to.x(), to.y() - 10));
+        QVERIFY(!redNear(shown, from.x() + 20, from.y() + 20));
         QCOMPARE(QColor(shown.pixel(from.x() + 20, from.y() + 20)), QColor(Qt::white));
 
         // Escape puts the tool away: the hand drags the pages again.
@@ -503,30 +573,15 @@ private Q_SLOTS:
 
     void logsOnThroughTheDialogAndShowsTheLoggedOnMenu() {
         fixtures::ReferenceService service;
-        const QByteArray registry = qgetenv("LUMAR_REGISTRY");
-        qputenv("LUMAR_REGISTRY", QByteArray::fromStdString(service.WriteSettingsFile().string()));
+        const SettingsFileInUse settings(service.WriteSettingsFile());
         auto desk = startDesk();
         desk->window().openFile(binder_);
-        auto* lumar = desk->window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
+        QMenu* lumar = lumarMenu(*desk);
         QVERIFY(lumar != nullptr);
-        Q_EMIT lumar->aboutToShow();
-        QAction* logon = lumar->findChild<QAction*>("TOLMA:LumarLogon");
-        QVERIFY(logon != nullptr && logon->isEnabled());
 
         QString dialogTitle;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            dialogTitle = dialog->windowTitle();
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), "editor");
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), "editor3");
-            dialog->findChild<QPushButton*>("1")->click();
-        });
         QString greeting;
-        answerNextMessageBox("OK", &greeting);
-        logon->trigger();
+        logOnThroughTheDialog(lumar, "editor", "editor3", &dialogTitle, &greeting);
 
         QCOMPARE(dialogTitle, QString("Log on"));
         QCOMPARE(greeting, QString("Logged on as Eddie Editor (Editor)"));
@@ -541,7 +596,78 @@ private Q_SLOTS:
         // Logging off brings the logged-off menu back.
         lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
         QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
-        qputenv("LUMAR_REGISTRY", registry);
+    }
+
+    void footerRegionIsDrawnOnAPageAndExported() {
+        fixtures::ReferenceService service;
+        const auto annotations = temp_ / "annotations";
+        std::filesystem::create_directories(annotations);
+        const auto settingsFile = service.WriteSettingsFile();
+        std::ofstream(settingsFile, std::ios::app)
+            << "\"Annotations\"=\"" << annotations.string() << "\"\r\n";
+        const SettingsFileInUse settings(settingsFile);
+
+        const auto path = temp_ / "footers.pdf";
+        fixtures::PdfBuilder builder;
+        builder.pages(2);
+        builder.text(0, 72, 30, "Binder 1 page 1").text(1, 72, 30, "Binder 1 page 2");
+        builder.text(1, 72, 700, "Body text");
+        builder.write(path);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        QMenu* lumar = lumarMenu(*desk);
+        logOnThroughTheDialog(lumar, "editor", "editor3");
+
+        QStringList shown;
+        MessageBoxAnswerer answerer(&shown);
+        Q_EMIT lumar->aboutToShow();
+        QAction* exportFooter = lumar->findChild<QAction*>("TOLMA:LumarVoetRegels");
+        QVERIFY(exportFooter->isEnabled());
+        exportFooter->trigger();
+        QCOMPARE(shown, QStringList{"Select footer region"});
+
+        // The band 20 to 50 points above the page's bottom edge, from 60 to
+        // 300 points from its left edge, dragged out on the first page.
+        PageView& pages = tab->pages();
+        pages.setZoomPercent(100);
+        pages.goToPage(1);
+        pages.goToPage(0);
+        const QRect page = pages.pageRectInViewport(0);
+        const double scale = page.width() / 595.0;
+        const auto at = [&](double x, double y) {
+            return page.topLeft() + QPoint(qRound(x * scale), qRound((842 - y) * scale));
+        };
+        QWidget* area = pages.viewport();
+        pages.verticalScrollBar()->setValue(at(0, 0).y() + pages.verticalScrollBar()->value() -
+                                            area->height() / 2);
+        const QRect moved = pages.pageRectInViewport(0);
+        const auto atNow = [&](double x, double y) {
+            return moved.topLeft() + QPoint(qRound(x * scale), qRound((842 - y) * scale));
+        };
+        const QPoint from = atNow(60, 50);
+        const QPoint to = atNow(300, 20);
+        QTimer::singleShot(0, [=] {
+            QTest::mouseMove(area, to);
+            QTest::mouseRelease(area, Qt::LeftButton, {}, to);
+        });
+        QTest::mousePress(area, Qt::LeftButton, {}, from);
+        const QImage drawn = area->grab().toImage();
+        // (Beside the handles, which are white inside.)
+        QVERIFY(redNear(drawn, (3 * from.x() + to.x()) / 4, from.y()));
+        QVERIFY(redNear(drawn, to.x(), (3 * from.y() + to.y()) / 4));
+        QTest::mouseMove(area, atNow(180, 35));
+        QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
+
+        // A click inside, "OK", and the footer text of every page is written.
+        QTest::mouseClick(area, Qt::LeftButton, {}, atNow(180, 35));
+        QCOMPARE(shown, (QStringList{"Select footer region", "Selected region OK for all pages?",
+                                     "Text extraction completed."}));
+        std::ifstream written(annotations / "footers.ann.txt", std::ios::binary);
+        const std::string footers((std::istreambuf_iterator<char>(written)),
+                                  std::istreambuf_iterator<char>());
+        QCOMPARE(footers, std::string("Binder 1 page 1 \r\nBinder 1 page 2 \r\n"));
+        QCOMPARE(desk->ui().tools().active(), desk->ui().tools().standardTool());
+        lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
     }
 
     void convertsFileFilters_data() {
