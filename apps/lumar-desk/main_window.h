@@ -45,7 +45,7 @@ public:
     // takes the document over.
     DocumentTab* showDocument(std::unique_ptr<pdf::Document> document);
     // The tab of the file at `path`, or none.
-    DocumentTab* tabShowing(const std::filesystem::path& path) const;
+    [[nodiscard]] DocumentTab* tabShowing(const std::filesystem::path& path) const;
     void activate(DocumentTab* tab);
 
     // The host's page-view tools, handed to every page view.

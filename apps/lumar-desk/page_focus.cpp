@@ -10,7 +10,7 @@ namespace {
 
 QRect toQRect(const host::DeviceRect& rect) {
     const host::DeviceRect sorted = host::normalised(rect);
-    return QRect(QPoint(sorted.left, sorted.top), QPoint(sorted.right, sorted.bottom));
+    return {QPoint(sorted.left, sorted.top), QPoint(sorted.right, sorted.bottom)};
 }
 
 Qt::CursorShape qtCursor(host::CursorShape shape) {

@@ -364,7 +364,7 @@ protected:
 private:
     void show() {
         const host::DeviceRect& r = current_;
-        if (band_) {  // gone with a view closed meanwhile
+        if (!band_.isNull()) {  // gone with a view closed meanwhile
             band_->setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
             band_->show();
         }
@@ -390,7 +390,7 @@ host::DeviceRect PageView::trackDrag(int x, int y, const host::DeviceRect& start
     DragTracker tracker(viewport(), start, handle, bounds);
     viewport()->installEventFilter(&tracker);
     const host::DeviceRect dragged = tracker.run(x, y);
-    if (self) {
+    if (!self.isNull()) {
         viewport()->removeEventFilter(&tracker);
         leftButtonHeld_ = false;  // the release ended the drag
     }
@@ -412,7 +412,7 @@ bool PageView::clickTool(QMouseEvent* event, int clickCount) {
         return tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()),
                              clickCount);
     } catch (const std::exception& error) {
-        if (self) {
+        if (!self.isNull()) {
             showAlertNote(this, error.what());
         }
         return true;

@@ -60,21 +60,21 @@ public:
     // The host's tools, and the host's view of the document shown.
     void setTools(host::ToolSet* tools) { tools_ = tools; }
     void setHostView(host::DocumentView* view) { hostView_ = view; }
-    host::DocumentView* hostView() const { return hostView_; }
+    [[nodiscard]] host::DocumentView* hostView() const { return hostView_; }
 
     // Where a page stands in the window (pixels), and the part of it shown
     // in page coordinates (its crop box).
-    QRect pageRectInViewport(int page) const;
-    host::FixedRect shownBox(int page) const;
+    [[nodiscard]] QRect pageRectInViewport(int page) const;
+    [[nodiscard]] host::FixedRect shownBox(int page) const;
     // The page under a point of the window, or -1.
-    int pageAtViewport(const QPoint& point) const;
+    [[nodiscard]] int pageAtViewport(const QPoint& point) const;
 
     // Lets the user drag out a rectangle from (x, y), or a handle of
     // `start`, inside `bounds`, while the mouse button is held down.
     host::DeviceRect trackDrag(int x, int y, const host::DeviceRect& start, int handle,
                                const host::DeviceRect& bounds);
     // Whether the left mouse button went down on the view and is held.
-    bool leftButtonHeld() const { return leftButtonHeld_; }
+    [[nodiscard]] bool leftButtonHeld() const { return leftButtonHeld_; }
 
 Q_SIGNALS:
     void currentPageChanged(int index);
