@@ -205,6 +205,13 @@ int HttpServer::Start() {
     const int threads = std::max(1, options_.threads);
     server.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
     server.set_tcp_nodelay(true);
+    // httplib's default sets SO_REUSEPORT, which lets a second service bind
+    // a port this one already listens on and take part of its connections.
+    // SO_REUSEADDR alone allows a quick restart and refuses a busy port.
+    server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server.set_payload_max_length(options_.maxBodyBytes);
     server.set_keep_alive_max_count(static_cast<size_t>(options_.keepAliveMaxCount));
     server.set_keep_alive_timeout(options_.keepAliveTimeoutSeconds);

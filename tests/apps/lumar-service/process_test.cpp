@@ -154,6 +154,16 @@ TEST(ServiceProcess, FinishesTheRequestInProgressOnSigterm) {
     EXPECT_EQ(users.Int(0), 6);
 }
 
+TEST(ServiceProcess, RefusesAPortAnotherServiceListensOn) {
+    fixtures::TempDir folder;
+    ServiceProcess first({"--db", (folder / "first.db").string(), "--listen", "127.0.0.1:0"});
+    const int port = first.Port();
+    ASSERT_GT(port, 0);
+    ServiceProcess second(
+        {"--db", (folder / "second.db").string(), "--listen", "127.0.0.1:" + std::to_string(port)});
+    EXPECT_EQ(second.Wait(10s), 1);
+}
+
 TEST(ServiceProcess, RefusesABadListenAddress) {
     fixtures::TempDir folder;
     ServiceProcess process({"--db", (folder / "x.db").string(), "--listen", "nowhere"});
