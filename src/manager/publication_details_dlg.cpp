@@ -478,16 +478,14 @@ void CPublicationDetailsDlg::SearchDocuments() {
     SearchCommand command;
     command.window = platformWindow_;
     command.publication = *record_;
-    std::vector<BinderDocRecord> selectedBinders;
-    SupplementRecord selectedSupplement;
+    // The search points at the dialog's own records: annotation data it has
+    // to fetch stays in them, and the next search needs no second fetch.
     if (supplementMode_) {
-        selectedSupplement = supplements_.Records[selectedRows_.front()];
-        command.scope = SearchScope::Supplement(selectedSupplement);
+        command.scope = SearchScope::Supplement(supplements_.Records[selectedRows_.front()]);
     } else {
         for (int row : selectedRows_) {
-            selectedBinders.push_back(binderDocs_.Records[row]);
+            command.scope.binders.push_back(&binderDocs_.Records[row]);
         }
-        command.scope = SearchScope::Binders(selectedBinders);
     }
     command.bringToFront = bringToFront_;
     RunSearchCommand(command);
