@@ -10,8 +10,10 @@ namespace {
 AlertNotes* installedNotes = nullptr;
 }  // namespace
 
-void SetAlertNotes(AlertNotes* notes) {
+AlertNotes* SetAlertNotes(AlertNotes* notes) {
+    AlertNotes* replaced = installedNotes;
     installedNotes = notes;
+    return replaced;
 }
 
 void ShowAlertNote(const std::string& message) {

@@ -16,8 +16,9 @@ public:
     virtual void alertNote(const std::string& message) = 0;
 };
 
-// Installs the process's alert notes (not owned; null: standard error).
-void SetAlertNotes(AlertNotes* notes);
+// Installs the process's alert notes (not owned; null: standard error) and
+// returns the ones it replaces.
+AlertNotes* SetAlertNotes(AlertNotes* notes);
 
 void ShowAlertNote(const std::string& message);
 

@@ -5,6 +5,7 @@
 
 #include "pdftools/footer_region.h"
 #include "platform/host/roles.h"
+#include "plugin/host_alert_notes.h"
 #include "plugin/host_associated_program.h"
 #include "plugin/host_file_choosers.h"
 #include "plugin/logon_commands.h"
@@ -36,6 +37,8 @@ bool InitialisePlugIn() {
     SetFileChoosers(&TheHostFileChoosers());
     // Reports are opened for reading by the host's desktop.
     SetAssociatedProgram(&TheHostAssociatedProgram());
+    // Messages of the settings and folder code reach the user as host alerts.
+    SetAlertNotes(&TheHostAlertNotes());
 
     // The rows come in groups of the system's subsystems: the publication
     // manager, the PDF check, the footer export (whose region tool joins
@@ -68,6 +71,10 @@ bool UnloadPlugIn() {
     AssociatedProgram* installed = SetAssociatedProgram(nullptr);
     if (installed != &TheHostAssociatedProgram()) {
         SetAssociatedProgram(installed);  // someone else's opener stays
+    }
+    AlertNotes* notes = SetAlertNotes(nullptr);
+    if (notes != &TheHostAlertNotes()) {
+        SetAlertNotes(notes);
     }
     return true;
 }

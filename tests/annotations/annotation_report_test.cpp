@@ -133,6 +133,8 @@ TEST_F(AnnotationReportTest, WithoutAnnotationsFolderNothingIsWritten) {
     ASSERT_TRUE(WriteTextSetting("Uri", "Annotations", ""));
     EXPECT_FALSE(CreateAnnotationReport(show(SixPages()), true));
     EXPECT_FALSE(std::filesystem::exists(dir / "annotations" / "binder.rep"));
+    // The folder's message reaches the user through the host.
+    EXPECT_EQ(harness.responder.notes(), std::vector<std::string>{"No annotations folder set"});
 }
 
 }  // namespace
