@@ -24,6 +24,7 @@ unit-test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 $(FUZZ_BUILD)/CMakeCache.txt:
+	scripts/bootstrap
 	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_BUILD) -DLUMAR_FUZZ=ON \
 	    -DLUMAR_BUILD_GUI=OFF -DLUMAR_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
