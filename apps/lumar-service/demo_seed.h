@@ -1,7 +1,7 @@
 #pragma once
 
 // The demo data of "--demo": administrators, a user at every level, the
-// lookup lists with colours, and one publication with two binders, a next
+// lookup lists with colours, and one publication with three binders, a next
 // supplement and ready merge data (records only; the command line makes the
 // PDF files that match them). Seeding twice adds nothing new.
 
@@ -29,7 +29,8 @@ inline constexpr DemoUser kDemoUsers[] = {
 
 // The demo publication's SAP code and file names.
 inline constexpr std::string_view kDemoSapCode = "DEMO";
-inline constexpr std::string_view kDemoBinderFiles[] = {"Demo1H003.pdf", "Demo2H003.pdf"};
+inline constexpr std::string_view kDemoBinderFiles[] = {"Demo1H003.pdf", "Demo2H003.pdf",
+                                                        "Demo3H003.pdf"};
 inline constexpr std::string_view kDemoSupplementFile = "DemoS004.pdf";
 inline constexpr std::int32_t kDemoPagesPerBinder = 8;
 inline constexpr std::int32_t kDemoSupplementPages = 4;

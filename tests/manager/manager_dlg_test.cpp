@@ -186,6 +186,7 @@ TEST_F(ManagerDlg, RevertSelectsThePublicationTheServiceReturns) {
 TEST_F(ManagerDlg, MergeRunsTheDemoMergeDataAndSelectsTheNewVersion) {
     WritePdf(binders / "Demo1H003.pdf", 8);
     WritePdf(binders / "Demo2H003.pdf", 8);
+    WritePdf(binders / "Demo3H003.pdf", 8);
     WritePdf(supplements / "DemoS004.pdf", 4);
     const std::int32_t producer = LogOnAs("producer");
     WSIdResult locked;
@@ -205,6 +206,7 @@ TEST_F(ManagerDlg, MergeRunsTheDemoMergeDataAndSelectsTheNewVersion) {
     EXPECT_EQ(manager.Selected()->Supplement_number_done, 4);
     EXPECT_EQ(Latest(kDemo).Publication_ID, merged);
     EXPECT_TRUE(std::filesystem::exists(binders / "Demo1H004.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(binders / "Demo3H004.pdf"));
 }
 
 TEST_F(ManagerDlg, AddedMergeDataIsInsertedAndDetailsUpdateIt) {

@@ -390,8 +390,9 @@ TEST_F(ClientIntegration, ListsFilterAndDeliverTextsOnRequest) {
     const std::int32_t reader = LogOn("reader");
     WSListResult<BinderDocRecord> binders;
     ASSERT_TRUE(CWSClient().BinderDocList({reader, 0, 1, 0, 0, 0}, binders)) << binders.Message;
-    ASSERT_EQ(binders.Count, 2);
+    ASSERT_EQ(binders.Count, 3);
     EXPECT_EQ(binders.Records.at(1).Doc_file, "Demo2H003.pdf");
+    EXPECT_EQ(binders.Records.at(2).Doc_file, "Demo3H003.pdf");
     EXPECT_EQ(binders.Records.at(1).Annotation_data, "");
     EXPECT_TRUE(binders.Records.at(1).Pdf_OK);
 

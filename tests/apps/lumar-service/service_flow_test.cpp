@@ -346,8 +346,9 @@ TEST_F(ServiceFlow, ListsFilterAndSendTextsOnlyWhenAsked) {
     };
     const Answer all = binders("0", "0");
     EXPECT_EQ(all.Column("BinderDocRecord", "Doc_file"),
-              (std::vector<std::string>{"Demo1H003.pdf", "Demo2H003.pdf"}));
-    EXPECT_EQ(all.Column("BinderDocRecord", "Annotation_data"), (std::vector<std::string>{"", ""}));
+              (std::vector<std::string>{"Demo1H003.pdf", "Demo2H003.pdf", "Demo3H003.pdf"}));
+    EXPECT_EQ(all.Column("BinderDocRecord", "Annotation_data"),
+              (std::vector<std::string>{"", "", ""}));
     const Answer second = binders("2", "1");
     ASSERT_EQ(second.RecordCount("BinderDocRecord"), 1);
     EXPECT_EQ(second.Column("BinderDocRecord", "Annotation_data").at(0).substr(0, 22),

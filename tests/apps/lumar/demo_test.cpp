@@ -41,12 +41,14 @@ void ExpectMergedWorkspace(const std::filesystem::path& dir) {
     const std::string s = "Demo supplement 4";
     EXPECT_EQ(DataAnnotationTexts(binders / "Demo1H004.pdf"),
               Pages(b1, {1, 2}) + Pages(s, {1, 2}) + Pages(b1, {5, 6, 7, 8}) + Pages(s, {3, 4}));
-    // Binder 2 has no commands: copied under its next name.
+    // Binders 2 and 3 have no commands: copied under their next names.
     EXPECT_EQ(DataAnnotationTexts(binders / "Demo2H004.pdf"),
               Pages("Demo binder 2", {1, 2, 3, 4, 5, 6, 7, 8}, 2));
+    EXPECT_EQ(DataAnnotationTexts(binders / "Demo3H004.pdf"),
+              Pages("Demo binder 3", {1, 2, 3, 4, 5, 6, 7, 8}));
     // The files before the merge stay as they were.
     EXPECT_EQ(DataAnnotationTexts(binders / "Demo1H003.pdf"), Pages(b1, {1, 2, 3, 4, 5, 6, 7, 8}));
-    for (const char* name : {"Demo1H004.pdf", "Demo2H004.pdf"}) {
+    for (const char* name : {"Demo1H004.pdf", "Demo2H004.pdf", "Demo3H004.pdf"}) {
         const pdf::Document document = pdf::Document::open(binders / name, false);
         EXPECT_EQ(document.version(), (pdf::PdfVersion{1, 3})) << name;
     }
@@ -67,6 +69,10 @@ TEST(LumarDemo, MergesTheDemoPublicationAndStartsCleanWhenRunAgain) {
         << first.out;
     EXPECT_NE(
         first.out.find("2       Demo2H003.pdf     Demo2H004.pdf     8             8            OK"),
+        std::string::npos)
+        << first.out;
+    EXPECT_NE(
+        first.out.find("3       Demo3H003.pdf     Demo3H004.pdf     8             8            OK"),
         std::string::npos)
         << first.out;
     EXPECT_NE(first.err.find("Logged on as Eddie Editor"), std::string::npos) << first.err;

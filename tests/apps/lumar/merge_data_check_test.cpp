@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 // With --publication the binders, the supplement and the colours come from
-// the service: the demo publication has two binders of eight pages and a
+// the service: the demo publication has three binders of eight pages and a
 // supplement of four.
 TEST(LumarMergeDataCheckPublication, TakesTheInputsFromTheService) {
     fixtures::ReferenceService service;

@@ -49,6 +49,10 @@ protected:
             .dataAnnotations(DemoTexts("Demo binder 2", 8, 2))
             .write(binders / "Demo2H003.pdf");
         fixtures::PdfBuilder()
+            .pages(8)
+            .dataAnnotations(DemoTexts("Demo binder 3", 8, 0))
+            .write(binders / "Demo3H003.pdf");
+        fixtures::PdfBuilder()
             .pages(4)
             .dataAnnotations(DemoTexts("Demo supplement 4", 4, 0))
             .write(supplements / "DemoS004.pdf");
@@ -77,7 +81,7 @@ TEST_F(LumarMerge, MissingFilesFailTheMergeAndThePublicationIsReverted) {
     EXPECT_NE(run.out.find("DEMO\tLegal publications\tDemo publication\tLocked for supplement"),
               std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("\t2\t\t4\tReady\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\t3\t\t4\tReady\n"), std::string::npos) << run.out;
 }
 
 TEST_F(LumarMerge, WritesAndRegistersTheNextBinders) {
@@ -93,6 +97,7 @@ TEST_F(LumarMerge, WritesAndRegistersTheNextBinders) {
               (std::vector<std::string>{b1[0], b1[1], s[0], s[1], b1[4], b1[5], b1[6], b1[7], s[2],
                                         s[3]}));
     EXPECT_EQ(DataAnnotationTexts(binders / "Demo2H004.pdf"), DemoTexts("Demo binder 2", 8, 2));
+    EXPECT_EQ(DataAnnotationTexts(binders / "Demo3H004.pdf"), DemoTexts("Demo binder 3", 8, 0));
 }
 
 }  // namespace
