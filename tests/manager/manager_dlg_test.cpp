@@ -150,7 +150,7 @@ TEST_F(ManagerDlg, RevertSelectsThePublicationTheServiceReturns) {
     ASSERT_TRUE(CWSClient().PublicationLock({producer, kDemo}, result)) << result.Message;
     ASSERT_TRUE(CWSClient().PublicationMerge({producer, kDemo}, result)) << result.Message;
     const std::int32_t merged = result.Id;
-    for (int n : {2, 1, 0}) {
+    for (int n : {2, 3, 1, 0}) {
         BinderDocInsertRequest binder{producer,
                                       merged,
                                       n,

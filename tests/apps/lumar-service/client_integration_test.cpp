@@ -253,6 +253,7 @@ TEST_F(ClientIntegration, SupplementMergeDataMergeAndRevert) {
     ASSERT_TRUE(CWSClient().BinderDocDelete({editor, first.Records.at(0).BinderDoc_ID}, removed))
         << removed.Message;
     ASSERT_EQ(InsertBinder(editor, next, 2, "Demo2H005.pdf"), "");
+    ASSERT_EQ(InsertBinder(editor, next, 3, "Demo3H005.pdf"), "");
     ASSERT_EQ(InsertBinder(editor, next, 1, "Demo1H005.pdf"), "");
     ASSERT_EQ(InsertBinder(editor, next, 0, ""), "");
 
@@ -302,7 +303,7 @@ TEST_F(ClientIntegration, FailedMergeTakesTheEditorsFailurePath) {
     EXPECT_EQ(record.Update_status_ID, 2);
     EXPECT_EQ(record.Update_user_ID, editor);
     EXPECT_EQ(record.Publication_ID_next, 0);
-    EXPECT_EQ(record.Binder_count, 2);
+    EXPECT_EQ(record.Binder_count, 3);
     EXPECT_NE(record.Merge_ID_next, 0);
 }
 

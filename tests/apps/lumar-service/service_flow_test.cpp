@@ -183,6 +183,7 @@ TEST_F(ServiceFlow, SupplementMergeMakesTheNextVersion) {
     EXPECT_EQ(Field(LastInfo(editor, demo), "Update_status_ID"), "4");
 
     ASSERT_TRUE(InsertBinder(editor, next, 2, "Demo2H004.pdf").Ok());
+    ASSERT_TRUE(InsertBinder(editor, next, 3, "Demo3H004.pdf").Ok());
     ASSERT_TRUE(InsertBinder(editor, next, 1, "Demo1H004.pdf").Ok());
     ASSERT_TRUE(InsertBinder(editor, next, 0, "").Ok());
 
@@ -192,7 +193,7 @@ TEST_F(ServiceFlow, SupplementMergeMakesTheNextVersion) {
     EXPECT_EQ(Field(info, "Publication_ID_previous"), Id(demo));
     EXPECT_EQ(Field(info, "Supplement_number_done"), "4");
     EXPECT_EQ(Field(info, "Supplement_ID_next"), "0");
-    EXPECT_EQ(Field(info, "Binder_count"), "2");
+    EXPECT_EQ(Field(info, "Binder_count"), "3");
 }
 
 TEST_F(ServiceFlow, FailedMergeIsRevertedToThePreviousVersion) {
@@ -240,6 +241,7 @@ TEST_F(ServiceFlow, FinishedMergeIsRevertedByAProducer) {
     const std::int32_t next =
         Publication("PublicationMerge", editor, demo).Long("Result Publication_ID");
     ASSERT_TRUE(InsertBinder(editor, next, 2, "Demo2H004.pdf").Ok());
+    ASSERT_TRUE(InsertBinder(editor, next, 3, "Demo3H004.pdf").Ok());
     ASSERT_TRUE(InsertBinder(editor, next, 1, "Demo1H004.pdf").Ok());
     ASSERT_TRUE(InsertBinder(editor, next, 0, "").Ok());
 
@@ -252,7 +254,7 @@ TEST_F(ServiceFlow, FinishedMergeIsRevertedByAProducer) {
     EXPECT_EQ(reverted.Long("Result Publication_ID"), demo);
     const Answer info = LastInfo(producer, demo);
     EXPECT_EQ(Field(info, "Update_user_ID"), Id(producer));
-    EXPECT_EQ(Field(info, "Binder_count"), "2");
+    EXPECT_EQ(Field(info, "Binder_count"), "3");
     EXPECT_EQ(Field(info, "Merge_status_Name"), "Ready");
 }
 
