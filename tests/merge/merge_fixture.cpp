@@ -5,8 +5,7 @@
 
 #include "config/settings_store.h"
 #include "fixtures/pdf_builder.h"
-#include "lumar-service/demo_seed.h"
-#include "lumar-service/password.h"
+#include "fixtures/service/publication_seeding.h"
 #include "platform/pdf/document.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
@@ -33,31 +32,6 @@ std::vector<std::string> PageOrigins(int binder, int pages,
         texts.push_back(Origin(binder, page) + (tagText.empty() ? "" : " <<#" + tagText + "#>>"));
     }
     return texts;
-}
-
-std::string AnnotationData(const std::vector<std::string>& texts) {
-    std::string data;
-    for (const std::string& text : texts) {
-        data += text + "\r\n";
-    }
-    return data;
-}
-
-char BinderChar(int binder) {
-    return binder <= 9 ? static_cast<char>('0' + binder) : static_cast<char>('A' + binder - 10);
-}
-
-std::int32_t LogOn(const std::string& login) {
-    for (const auto& user : service_app::kDemoUsers) {
-        if (user.login == login) {
-            LogonResult result;
-            EXPECT_TRUE(CWSClient().Logon(
-                {std::string(login), service_app::ScramblePassword(user.password)}, result))
-                << result.Message;
-            return result.User_ID;
-        }
-    }
-    return 0;
 }
 
 }  // namespace

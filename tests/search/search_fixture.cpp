@@ -5,42 +5,12 @@
 
 #include "config/settings_store.h"
 #include "fixtures/pdf_builder.h"
-#include "lumar-service/demo_seed.h"
-#include "lumar-service/password.h"
+#include "fixtures/service/publication_seeding.h"
 #include "platform/pdf/document.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
 
 namespace lumar::testing {
-
-namespace {
-
-std::string AnnotationData(const std::vector<std::string>& texts) {
-    std::string data;
-    for (const std::string& text : texts) {
-        data += text + "\r\n";
-    }
-    return data;
-}
-
-char BinderChar(int binder) {
-    return binder <= 9 ? static_cast<char>('0' + binder) : static_cast<char>('A' + binder - 10);
-}
-
-std::int32_t LogOn(const std::string& login) {
-    for (const auto& user : service_app::kDemoUsers) {
-        if (user.login == login) {
-            LogonResult result;
-            EXPECT_TRUE(CWSClient().Logon(
-                {std::string(login), service_app::ScramblePassword(user.password)}, result))
-                << result.Message;
-            return result.User_ID;
-        }
-    }
-    return 0;
-}
-
-}  // namespace
 
 void SearchFixture::SetUp() {
     ASSERT_TRUE(harness.loaded.initialised);
