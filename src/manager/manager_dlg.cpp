@@ -9,9 +9,9 @@
 #include "manager/manager_availability.h"
 #include "manager/manager_commands.h"
 #include "platform/host/roles.h"
-#include "plugin/manager_state.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "shell/manager_state.h"
 #include "ui/column_layout.h"
 #include "ui/message_box.h"
 

@@ -5,8 +5,8 @@
 #include "pdftools/associated_program.h"
 #include "pdftools/pdf_check_state.h"
 #include "platform/host/roles.h"
-#include "plugin/plugin_state.h"
 #include "service/wait_cursor.h"
+#include "shell/plugin_state.h"
 #include "ui/progress.h"
 
 namespace lumar {

@@ -2,11 +2,11 @@
 
 #include "platform/host/roles.h"
 #include "plugin/logon_dlg.h"
-#include "plugin/manager_state.h"
 #include "plugin/password_scrambling.h"
-#include "plugin/plugin_state.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "shell/manager_state.h"
+#include "shell/plugin_state.h"
 #include "ui/modal_dialog.h"
 
 namespace lumar {

@@ -8,9 +8,9 @@
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 #include "plugin/logon_commands.h"
-#include "plugin/manager_state.h"
 #include "plugin/settings_command.h"
 #include "service/logon_store.h"
+#include "shell/manager_state.h"
 
 namespace lumar {
 

@@ -4,7 +4,7 @@
 #include "plugin/host_table_import.h"
 #include "plugin/plugin_init.h"
 #include "plugin/plugin_names.h"
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 
 namespace lumar {
 

@@ -11,8 +11,9 @@
 #include "plugin/logon_commands.h"
 #include "plugin/lumar_menu.h"
 #include "plugin/plugin_names.h"
-#include "plugin/plugin_state.h"
 #include "plugin/quit_check.h"
+#include "shell/log_off_hook.h"
+#include "shell/plugin_state.h"
 
 namespace lumar {
 

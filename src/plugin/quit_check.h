@@ -2,9 +2,7 @@
 
 // The quit check: the application may quit only once nobody is logged on.
 // It logs the user off first, through the log-off command the session code
-// provides.
-
-#include "platform/host/menu_model.h"
+// provides (shell/log_off_hook.h).
 
 namespace lumar {
 
@@ -12,10 +10,5 @@ namespace lumar {
 // command while a user is logged on; if the user is still logged on after
 // it, shows "Please log off first" and keeps the application open.
 bool QuitCheck();
-
-// The log-off command (a menu execute procedure; its argument is ignored).
-// Null until the session code provides it.
-void SetLogOffCommand(host::ExecuteProc* command);
-host::ExecuteProc* LogOffCommand();
 
 }  // namespace lumar

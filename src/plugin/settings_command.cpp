@@ -1,8 +1,8 @@
 #include "plugin/settings_command.h"
 
-#include "config/settings_dlg.h"
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 #include "ui/modal_dialog.h"
+#include "usersettings/settings_dlg.h"
 
 namespace lumar {
 

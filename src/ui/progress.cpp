@@ -4,7 +4,7 @@
 
 #include "platform/host/progress_monitor.h"
 #include "platform/host/roles.h"
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 #include "ui/progress_dlg.h"
 
 namespace lumar {

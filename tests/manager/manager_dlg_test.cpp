@@ -11,9 +11,9 @@
 #include "manager_fixture.h"
 #include "merge/merge_data_dlg.h"
 #include "platform/host/menu_model.h"
-#include "plugin/manager_state.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "shell/manager_state.h"
 #include "ui/column_layout.h"
 #include "ui/modal_dialog.h"
 

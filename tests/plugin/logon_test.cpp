@@ -14,11 +14,11 @@
 #include "platform/settings/temp_settings.h"
 #include "plugin/logon_commands.h"
 #include "plugin/logon_dlg.h"
-#include "plugin/manager_state.h"
 #include "plugin/password_scrambling.h"
 #include "plugin/plugin_harness.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "shell/manager_state.h"
 #include "ui/modal_dialog.h"
 
 namespace lumar {

@@ -13,7 +13,7 @@
 #include "plugin/lumar_menu.h"
 #include "plugin/plugin_harness.h"
 #include "plugin/plugin_names.h"
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 
 namespace lumar {
 namespace {

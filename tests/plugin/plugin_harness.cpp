@@ -1,10 +1,10 @@
 #include "plugin/plugin_harness.h"
 
-#include "plugin/manager_state.h"
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_names.h"
-#include "plugin/quit_check.h"
 #include "service/logon_store.h"
+#include "shell/log_off_hook.h"
+#include "shell/manager_state.h"
 
 namespace lumar::testing {
 

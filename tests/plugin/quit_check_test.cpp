@@ -10,6 +10,7 @@
 
 #include "plugin/plugin_harness.h"
 #include "service/logon_store.h"
+#include "shell/log_off_hook.h"
 
 namespace lumar {
 namespace {

@@ -10,7 +10,7 @@
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_harness.h"
 #include "plugin/plugin_names.h"
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 
 namespace lumar {
 namespace {

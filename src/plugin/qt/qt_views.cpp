@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCursor>
 
-#include "config/qt/settings_view.h"
-#include "config/settings_dlg.h"
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -13,6 +11,8 @@
 #include "ui/qt/progress_view.h"
 #include "ui/qt/qt_message_boxes.h"
 #include "ui/qt/widget_handle.h"
+#include "usersettings/qt/settings_view.h"
+#include "usersettings/settings_dlg.h"
 
 namespace lumar {
 

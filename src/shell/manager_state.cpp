@@ -1,4 +1,4 @@
-#include "plugin/manager_state.h"
+#include "shell/manager_state.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // pages show and enable, when the dialog asks, what it writes, and the
 // connection test against the reference service.
 
-#include "config/qt/settings_view.h"
+#include "usersettings/qt/settings_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,16 +16,16 @@
 #include <memory>
 #include <optional>
 
-#include "config/settings_dlg.h"
 #include "config/settings_store.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "plugin/plugin_harness.h"
-#include "plugin/quit_check.h"
 #include "service/logon_store.h"
+#include "shell/log_off_hook.h"
 #include "ui/message_box.h"
 #include "ui/qt/auto_tab_ctrl.h"
 #include "ui/qt/qt_message_boxes.h"
+#include "usersettings/settings_dlg.h"
 
 namespace lumar::config {
 

@@ -1,11 +1,11 @@
-#include "config/settings_dlg_services.h"
+#include "usersettings/settings_dlg_services.h"
 
 #include <memory>
 
 #include "platform/host/roles.h"
-#include "plugin/quit_check.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
+#include "shell/log_off_hook.h"
 #include "ui/host_modal_state.h"
 
 namespace lumar {

@@ -1,4 +1,4 @@
-#include "config/qt/proxy_view.h"
+#include "usersettings/qt/proxy_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "config/proxy_dlg.h"
 #include "platform/text/qt/qt_text.h"
+#include "usersettings/proxy_dlg.h"
 
 namespace lumar::config {
 

@@ -1,15 +1,15 @@
-#include "config/qt/settings_view.h"
+#include "usersettings/qt/settings_view.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config/qt/proxy_view.h"
-#include "config/qt/uri_view.h"
-#include "config/settings_dlg.h"
 #include "ui/modal_dialog.h"
 #include "ui/qt/auto_tab_ctrl.h"
 #include "ui/qt/widget_handle.h"
+#include "usersettings/qt/proxy_view.h"
+#include "usersettings/qt/uri_view.h"
+#include "usersettings/settings_dlg.h"
 
 namespace lumar::config {
 

@@ -1,4 +1,4 @@
-#include "version.h"
+#include "shell/version.h"
 
 namespace lumar {
 

@@ -1,4 +1,4 @@
-#include "config/qt/uri_view.h"
+#include "usersettings/qt/uri_view.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config/uri_dlg.h"
 #include "platform/text/qt/qt_text.h"
+#include "usersettings/uri_dlg.h"
 
 namespace lumar::config {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "config/settings_dlg_services.h"
+#include "usersettings/settings_dlg_services.h"
 
 namespace lumar {
 

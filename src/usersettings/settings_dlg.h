@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "config/proxy_dlg.h"
-#include "config/settings_dlg_services.h"
-#include "config/uri_dlg.h"
+#include "usersettings/proxy_dlg.h"
+#include "usersettings/settings_dlg_services.h"
+#include "usersettings/uri_dlg.h"
 
 namespace lumar {
 

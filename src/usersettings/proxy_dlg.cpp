@@ -1,4 +1,4 @@
-#include "config/proxy_dlg.h"
+#include "usersettings/proxy_dlg.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "plugin/plugin_state.h"
+#include "shell/plugin_state.h"
 
 namespace lumar {
 

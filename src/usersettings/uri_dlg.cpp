@@ -1,4 +1,4 @@
-#include "config/uri_dlg.h"
+#include "usersettings/uri_dlg.h"
 
 #include "config/settings_store.h"
 #include "platform/text/cp1252.h"

@@ -1,4 +1,4 @@
-#include "config/settings_dlg.h"
+#include "usersettings/settings_dlg.h"
 
 #include "ui/message_box.h"
 

@@ -5,8 +5,8 @@
 
 #include "platform/host/startup_records.h"
 #include "plugin/plugin_entry.h"
-#include "plugin/plugin_state.h"
 #include "plugin/qt/qt_views.h"
+#include "shell/plugin_state.h"
 
 extern "C" __attribute__((visibility("default"))) bool PlugInMain(
     lumar::host::Version hostHandshakeVersion, lumar::host::Version* pluginHandshakeVersion,

@@ -1,0 +1,2 @@
+// A model reaching into a view folder.
+#include "manager/qt/manager_view.h"
