@@ -48,7 +48,10 @@ function(lumar_test name)
   if(ARG_LABELS)
     list(APPEND props LABELS "${ARG_LABELS}")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+  # Parameterised cases are named by their index (or their name generator),
+  # never by a print of the parameter's bytes, so that names stay the same
+  # from build to build.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${props})
 endfunction()
 
 # lumar_qt_test(<name> SOURCES ... LIBS ... [ENV VAR=VALUE ...] [LABELS ...])
