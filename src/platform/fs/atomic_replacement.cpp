@@ -80,8 +80,10 @@ AtomicReplacement::AtomicReplacement(std::filesystem::path target, FileMode mode
     const std::filesystem::path folder = folderOf(target_);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::filesystem::path candidate = folder / temporaryName(target_);
-        // 0666: the usual permissions of a new file, less the umask.
-        fd_ = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // The writer's alone until commit() gives it its permissions: the
+        // new contents may be a password, and a reader that opened the file
+        // now would keep reading it after a later chmod.
+        fd_ = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd_ >= 0) {
             temporary_ = std::move(candidate);
             return;
@@ -126,8 +128,7 @@ void AtomicReplacement::commit() {
     }
     const std::string writing = "Cannot write " + target_.string();
     const std::string replacing = "Cannot replace " + target_.string();
-    if (const std::optional<mode_t> mode = mode_.forTarget(target_);
-        mode && ::fchmod(fd_, *mode) != 0) {
+    if (::fchmod(fd_, mode_.forTarget(target_)) != 0) {
         fail(errno, writing);
     }
     if (::fsync(fd_) != 0) {

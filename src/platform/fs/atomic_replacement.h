@@ -6,8 +6,9 @@
 //
 // The new contents go to a temporary file created beside the target, under a
 // name no other writer can get (".<name>.<random letters>", made with
-// O_EXCL). commit() gives it its permissions (see FileMode), flushes it to
-// disk, renames it over the target and flushes the folder. Until commit()
+// O_EXCL), readable by its owner only. commit() gives it its permissions
+// (see FileMode), flushes it to disk, renames it over the target and flushes
+// the folder. Until commit()
 // has renamed it, the temporary file is removed when the replacement goes:
 // after a failed write, an exception or a caller that gives up.
 //

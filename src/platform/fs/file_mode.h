@@ -19,10 +19,8 @@ public:
     // source's).
     static FileMode exactly(mode_t mode);
 
-    // The permissions to give the new contents of `target`, looked up now;
-    // none leaves those the temporary file was created with (0666 less the
-    // umask).
-    [[nodiscard]] std::optional<mode_t> forTarget(const std::filesystem::path& target) const;
+    // The permissions to give the new contents of `target`, looked up now.
+    [[nodiscard]] mode_t forTarget(const std::filesystem::path& target) const;
 
 private:
     FileMode(bool keepExisting, std::optional<mode_t> mode)

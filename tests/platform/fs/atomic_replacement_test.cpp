@@ -139,6 +139,8 @@ TEST_P(Outcome, TargetIsOldOrWholeNewAndNoTemporaryFileStays) {
         AtomicReplacement replacement(target);
         EXPECT_EQ(replacement.temporaryPath().parent_path(), dir.path());
         EXPECT_TRUE(fsys::is_regular_file(replacement.temporaryPath()));
+        // Nobody else may open the new contents before they are in place.
+        EXPECT_EQ(permissionsOf(replacement.temporaryPath()) & 077, 0U);
         {
             std::optional<FileSizeLimit> limit;
             if (ending == Ending::DiskRefuses) {
