@@ -9,6 +9,7 @@
 
 #include "config/settings_store.h"
 #include "exit_codes.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "platform/settings/settings_file.h"
 #include "platform/text/cp1252.h"
@@ -160,15 +161,10 @@ void CliSession::LogOn(const std::string& user, const std::string& password) {
 
 void CliSession::OpenDocument(const std::filesystem::path& path) {
     host::FileSystem* files = host::defaultFileSystem();
-    host::HostPath* hostPath = nullptr;
     try {
-        hostPath = host::pathFromPlatformPath(files, path.string());
-        host::openDocumentInView(hostPath, files);
-        host::releasePath(files, hostPath);
+        const host::HeldPath hostPath(files, host::pathFromPlatformPath(files, path.string()));
+        host::openDocumentInView(hostPath.get(), files);
     } catch (const host::HostError& error) {
-        if (hostPath != nullptr) {
-            host::releasePath(files, hostPath);
-        }
         PrintMessage(host::hostErrorText(error));
         throw CommandExit(kExitFailed, "");
     }

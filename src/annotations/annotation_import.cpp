@@ -8,6 +8,7 @@
 #include "config/file_choosers.h"
 #include "config/file_names.h"
 #include "config/settings_store.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "platform/host/table_model.h"
 #include "service/wait_cursor.h"
@@ -84,7 +85,7 @@ bool ImportPages(pdf::Document* document, const std::string& path, PageDataMode 
 bool SaveDocumentTo(pdf::Document* document, const std::string& path) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
     try {
-        const HeldPath target(fileSystem, host::pathFromPlatformPath(fileSystem, path));
+        const host::HeldPath target(fileSystem, host::pathFromPlatformPath(fileSystem, path));
         host::SaveParams params;
         params.flags = host::kSaveFull | host::kSaveWithVersion | host::kSaveCollectGarbage;
         params.newPath = target.get();

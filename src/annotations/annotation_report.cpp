@@ -6,6 +6,7 @@
 #include "annotations/host_frame.h"
 #include "annotations/page_data.h"
 #include "config/document_folders.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "service/wait_cursor.h"
 #include "ui/progress.h"
@@ -53,7 +54,7 @@ std::string AnnotationReportText(pdf::Document* document, bool withNumbers) {
 bool WriteAnnotationReport(pdf::Document* document, bool withNumbers,
                            const std::string& targetPath) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    const HeldPath path(fileSystem, host::pathFromFullPath(fileSystem, targetPath));
+    const host::HeldPath path(fileSystem, host::pathFromFullPath(fileSystem, targetPath));
     host::HostFile* opened = nullptr;
     if (path.get() == nullptr ||
         host::openFile(fileSystem, path.get(), host::kFileModeWriteCreate, opened) != 0) {
@@ -95,8 +96,8 @@ bool CreateAnnotationReport(pdf::Document* document, bool withNumbers) {
         return false;
     }
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    const HeldPath target(fileSystem,
-                          host::pathFromFolderAndName(fileSystem, folder, *baseName + ".rep"));
+    const host::HeldPath target(
+        fileSystem, host::pathFromFolderAndName(fileSystem, folder, *baseName + ".rep"));
     if (target.get() == nullptr) {
         host::alertNote("Failed to create annotation report file.");
         return false;

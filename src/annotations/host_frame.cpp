@@ -3,6 +3,7 @@
 #include <string>
 
 #include "config/file_names.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 
 namespace lumar {
@@ -45,7 +46,7 @@ pdf::Document* ActivePdfDocument() {
 
 std::string DocumentPathText(pdf::Document* document) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    const HeldPath path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
+    const host::HeldPath path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
     return host::platformPathText(fileSystem, path.get());
 }
 
@@ -54,12 +55,6 @@ std::optional<std::string> DocumentBaseName(std::string_view path) {
         return std::nullopt;
     }
     return BaseName(path);
-}
-
-HeldPath::~HeldPath() {
-    if (path_ != nullptr) {
-        host::releasePath(fileSystem_, path_);
-    }
 }
 
 HeldFile::~HeldFile() {

@@ -2,8 +2,8 @@
 
 // What the commands on a document share around host calls: the headings of
 // their host failure messages, showing such a failure, the active document,
-// its file's path, and holders that give back acquired pages, paths and open
-// files when they go.
+// its file's path, and holders that give back acquired pages and open files
+// when they go (host paths have host::HeldPath).
 
 #include <optional>
 #include <string>
@@ -12,9 +12,7 @@
 #include "platform/host/host_error.h"
 
 namespace lumar::host {
-class FileSystem;
 class HostFile;
-class HostPath;
 }  // namespace lumar::host
 
 namespace lumar {
@@ -61,22 +59,6 @@ std::string DocumentPathText(pdf::Document* document);
 // The base name of a document's path (after its last separator, cut at the
 // last "."); none when the path has no separator.
 std::optional<std::string> DocumentBaseName(std::string_view path);
-
-// Releases a host path when it goes.
-class HeldPath {
-public:
-    HeldPath(host::FileSystem* fileSystem, host::HostPath* path)
-        : fileSystem_(fileSystem), path_(path) {}
-    ~HeldPath();
-    HeldPath(const HeldPath&) = delete;
-    HeldPath& operator=(const HeldPath&) = delete;
-
-    [[nodiscard]] host::HostPath* get() const { return path_; }
-
-private:
-    host::FileSystem* fileSystem_;
-    host::HostPath* path_;
-};
 
 // Closes an open host file when it goes.
 class HeldFile {

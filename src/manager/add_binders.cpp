@@ -11,6 +11,7 @@
 #include "manager/manager_dlg.h"
 #include "merge/merge_state.h"
 #include "pdftools/pdf_check.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
@@ -48,18 +49,11 @@ bool ConfirmCount(int count) {
 pdf::Document* OpenBinder(const std::string& path) {
     try {
         host::FileSystem* fileSystem = host::defaultFileSystem();
-        host::HostPath* hostPath = host::pathFromPlatformPath(fileSystem, path);
-        if (hostPath == nullptr) {
+        const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, path));
+        if (hostPath.get() == nullptr) {
             return nullptr;
         }
-        pdf::Document* document = nullptr;
-        try {
-            document = host::openDocument(hostPath, fileSystem, true);
-        } catch (const host::HostError&) {
-            document = nullptr;
-        }
-        host::releasePath(fileSystem, hostPath);
-        return document;
+        return host::openDocument(hostPath.get(), fileSystem, true);
     } catch (const host::HostError&) {
         return nullptr;
     }

@@ -2,30 +2,15 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
+#include "platform/fs/file_copy.h"
 #include "platform/host/roles.h"
 #include "ui/message_box.h"
 
 namespace lumar {
 
 int CopyDocumentFile(const std::string& source, const std::string& target) {
-    namespace fs = std::filesystem;
-    const fs::path targetPath(target);
-    const fs::path temporary =
-        targetPath.parent_path() / ("." + targetPath.filename().string() + ".copy");
-    std::error_code error;
-    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
-    if (!error) {
-        fs::rename(temporary, targetPath, error);
-    }
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return error.value() != 0 ? error.value() : EIO;
-    }
-    return 0;
+    return fs::copyFile(source, target).value();
 }
 
 void ReportCopyError(int errorCode) {

@@ -2,7 +2,8 @@
 
 // Copying a document file into a document folder, replacing a file of the
 // same name: through a temporary file beside the target and a rename, so the
-// target is always either the old file or the whole copy.
+// target is always either the old file or the whole copy, which has the
+// source's permissions.
 
 #include <string>
 

@@ -6,6 +6,7 @@
 
 #include "config/file_names.h"
 #include "merge/merge_names.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "service/wait_cursor.h"
 #include "ui/message_box.h"
@@ -62,28 +63,17 @@ host::DocumentView* OpenDocument(FolderKind kind, const std::string& sapCode,
     }
     const std::string exact = DocumentPath(folder, fileName);
     const std::string path = FindFileIgnoringCase(exact).value_or(exact);
-    host::FileSystem* fileSystem = nullptr;
-    host::HostPath* hostPath = nullptr;
     try {
-        fileSystem = host::defaultFileSystem();
-        hostPath = host::pathFromFullPath(fileSystem, path);
-        host::DocumentView* view =
-            hostPath != nullptr ? host::openDocumentInView(hostPath, fileSystem) : nullptr;
-        if (hostPath != nullptr) {
-            host::releasePath(fileSystem, hostPath);
-        }
+        host::FileSystem* fileSystem = host::defaultFileSystem();
+        const host::HeldPath hostPath(fileSystem, host::pathFromFullPath(fileSystem, path));
+        host::DocumentView* view = hostPath.get() != nullptr
+                                       ? host::openDocumentInView(hostPath.get(), fileSystem)
+                                       : nullptr;
         if (view == nullptr) {
             host::alertNote("Cannot open document " + path);
         }
         return view;
     } catch (const host::HostError& error) {
-        if (hostPath != nullptr) {
-            try {
-                host::releasePath(fileSystem, hostPath);
-            } catch (const host::HostError&) {
-                // The path is the host's to forget now.
-            }
-        }
         host::alertNote("Cannot open document " + path + ": " + host::hostErrorText(error));
         return nullptr;
     }

@@ -12,6 +12,7 @@
 #include "manager/editor_launcher.h"
 #include "manager/print_documents.h"
 #include "manager/store_active_document.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "search/search_command.h"
 #include "service/logon_store.h"
@@ -720,16 +721,15 @@ void CPublicationDetailsDlg::OpenDocuments() {
             FindFileIgnoringCase(DocumentPath(folder, name)).value_or(DocumentPath(folder, name));
         try {
             host::FileSystem* fileSystem = host::defaultFileSystem();
-            host::HostPath* hostPath = host::pathFromFullPath(fileSystem, path);
-            if (hostPath == nullptr) {
+            const host::HeldPath hostPath(fileSystem, host::pathFromFullPath(fileSystem, path));
+            if (hostPath.get() == nullptr) {
                 continue;
             }
             try {
-                host::openDocumentInView(hostPath, fileSystem);
+                host::openDocumentInView(hostPath.get(), fileSystem);
             } catch (const host::HostError&) {
                 // A document that cannot be opened is skipped.
             }
-            host::releasePath(fileSystem, hostPath);
         } catch (const host::HostError&) {
             // Likewise.
         }

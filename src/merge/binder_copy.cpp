@@ -1,12 +1,7 @@
 // Finishing a binder that the merge does not change: copy its file under the
 // new name and register the copy with the binder's recorded figures.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -14,6 +9,7 @@
 
 #include "config/file_names.h"
 #include "merge/merge_state.h"
+#include "platform/fs/file_copy.h"
 #include "platform/host/roles.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
@@ -21,77 +17,6 @@
 namespace lumar {
 
 namespace {
-
-// Copies `source` to `target` through a temporary file beside the target and
-// a rename, so that the target is either the old file or the whole copy.
-// Returns 0 or the errno of the failure.
-int CopyFileSafely(const std::string& source, const std::string& target) {
-    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        return errno;
-    }
-    struct stat status {};
-    if (::fstat(in, &status) != 0) {
-        const int error = errno;
-        ::close(in);
-        return error;
-    }
-    const std::filesystem::path targetPath(target);
-    std::string temporary =
-        (targetPath.parent_path() / ("." + targetPath.filename().string() + ".XXXXXX")).string();
-    const int out = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (out < 0) {
-        const int error = errno;
-        ::close(in);
-        return error;
-    }
-    int error = 0;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
-            break;
-        }
-        if (got == 0) {
-            break;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                error = errno;
-                break;
-            }
-            done += put;
-        }
-        if (error != 0) {
-            break;
-        }
-    }
-    ::close(in);
-    if (error == 0 && ::fchmod(out, status.st_mode & 07777) != 0) {
-        error = errno;
-    }
-    if (error == 0 && ::fsync(out) != 0) {
-        error = errno;
-    }
-    if (::close(out) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-    }
-    return error;
-}
 
 // Copies the binder's file; 0 or the errno of the failure.
 int CopyBinderFile(const std::string& sourcePath, const std::string& target) {
@@ -103,7 +28,8 @@ int CopyBinderFile(const std::string& sourcePath, const std::string& target) {
     if (std::filesystem::equivalent(*source, target, ignored)) {
         return 0;  // already there
     }
-    return CopyFileSafely(*source, target);
+    // The target is either the old file or the whole copy.
+    return fs::copyFile(*source, target).value();
 }
 
 std::string SystemText(int error) {

@@ -8,6 +8,7 @@
 
 #include "config/document_folders.h"
 #include "config/file_names.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 
 namespace lumar {
@@ -144,34 +145,21 @@ pdf::Document* OpenDocumentAt(MergeState& state, const std::string& path) {
         return nullptr;
     }
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    host::HostPath* hostPath = host::pathFromPlatformPath(fileSystem, *found);
-    try {
-        pdf::Document* document = host::openDocument(hostPath, fileSystem, true);
-        host::releasePath(fileSystem, hostPath);
-        return document;
-    } catch (...) {
-        host::releasePath(fileSystem, hostPath);
-        throw;
-    }
+    const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, *found));
+    return host::openDocument(hostPath.get(), fileSystem, true);
 }
 
 void SaveDocument(pdf::Document* document, const std::string& path) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    host::HostPath* hostPath = host::pathFromPlatformPath(fileSystem, path);
+    const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, path));
     host::SaveParams params;
     // Full save, written as version 1.3, unused objects dropped.
     params.flags = host::kSaveFull | host::kSaveWithVersion | host::kSaveCollectGarbage;
-    params.newPath = hostPath;
+    params.newPath = hostPath.get();
     params.fileSystem = fileSystem;
     params.major = 1;
     params.minor = 3;
-    try {
-        host::saveDocument(document, params);
-    } catch (...) {
-        host::releasePath(fileSystem, hostPath);
-        throw;
-    }
-    host::releasePath(fileSystem, hostPath);
+    host::saveDocument(document, params);
 }
 
 std::string FormatText(const char* format, ...) {

@@ -4,6 +4,7 @@
 
 #include "config/file_names.h"
 #include "merge/merge_state.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
@@ -42,15 +43,8 @@ pdf::Document* OpenSupplement(MergeState& state) {
         return nullptr;
     }
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    host::HostPath* hostPath = host::pathFromPlatformPath(fileSystem, *path);
-    try {
-        pdf::Document* document = host::openDocument(hostPath, fileSystem, true);
-        host::releasePath(fileSystem, hostPath);
-        return document;
-    } catch (...) {
-        host::releasePath(fileSystem, hostPath);
-        throw;
-    }
+    const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, *path));
+    return host::openDocument(hostPath.get(), fileSystem, true);
 }
 
 }  // namespace lumar

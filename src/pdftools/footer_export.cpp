@@ -6,6 +6,7 @@
 #include "annotations/host_frame.h"
 #include "config/document_folders.h"
 #include "pdftools/footer_region.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "platform/host/table_model.h"
 #include "service/wait_cursor.h"
@@ -118,7 +119,7 @@ bool ExtractFooterWords(pdf::Document* document, int first, int last, const Foot
 bool ExportFooterTextTo(pdf::Document* document, const FooterRegions& regions,
                         const std::string& targetPath) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    const HeldPath path(fileSystem, host::pathFromFullPath(fileSystem, targetPath));
+    const host::HeldPath path(fileSystem, host::pathFromFullPath(fileSystem, targetPath));
     host::HostFile* opened = nullptr;
     if (path.get() == nullptr ||
         host::openFile(fileSystem, path.get(), host::kFileModeWriteCreate, opened) != 0) {
@@ -154,7 +155,7 @@ bool ExportFooterText(std::optional<std::string_view> sapCode) {
             return false;
         }
         host::FileSystem* fileSystem = host::defaultFileSystem();
-        const HeldPath target(
+        const host::HeldPath target(
             fileSystem, host::pathFromFolderAndName(fileSystem, folder, *baseName + ".ann.txt"));
         if (target.get() == nullptr) {
             host::alertNote("Failed to create footer export file.");

@@ -4,6 +4,7 @@
 
 #include "pdftools/associated_program.h"
 #include "pdftools/pdf_check_state.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "service/wait_cursor.h"
 #include "shell/plugin_state.h"
@@ -25,25 +26,6 @@ namespace {
 using pdf_check::Working;
 
 constexpr const char* kReportSuffix = ".pdf_report.txt";
-
-// A host path given back when it goes.
-class PathHolder {
-public:
-    PathHolder(host::FileSystem* fileSystem, host::HostPath* path)
-        : fileSystem_(fileSystem), path_(path) {}
-    PathHolder(const PathHolder&) = delete;
-    PathHolder& operator=(const PathHolder&) = delete;
-    ~PathHolder() {
-        if (path_ != nullptr) {
-            host::releasePath(fileSystem_, path_);
-        }
-    }
-    [[nodiscard]] host::HostPath* get() const { return path_; }
-
-private:
-    host::FileSystem* fileSystem_;
-    host::HostPath* path_;
-};
 
 // The font procedure as a host callback, destroyed when it goes.
 class FontCallback {
@@ -108,7 +90,7 @@ bool WriteReport(host::FileSystem* fileSystem, const std::string& pdfPath,
     if (const std::size_t dot = baseName.rfind('.'); dot != std::string::npos) {
         baseName.erase(dot);
     }
-    PathHolder reportPath(
+    const host::HeldPath reportPath(
         fileSystem, host::pathFromFolderAndName(fileSystem, folder, baseName + kReportSuffix));
     if (reportPath.get() == nullptr) {
         Note(quiet, "Failed to create pdf report file path");
@@ -133,8 +115,8 @@ void RunCheck(PdfCheckRequest& request, bool& reportWritten) {
     const bool quiet = request.quiet;
 
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    PathHolder documentPath(fileSystem,
-                            host::pathOfOpenFile(host::fileOfDocument(request.document)));
+    const host::HeldPath documentPath(fileSystem,
+                                      host::pathOfOpenFile(host::fileOfDocument(request.document)));
     const std::string platformPath = host::platformPathText(fileSystem, documentPath.get());
     Advance(quiet, "Gathering PDF info...");
 
@@ -216,7 +198,7 @@ void AskVerdict(PdfCheckRequest& request, const std::string& message, bool repor
 
 std::string ReportPathOf(pdf::Document* document) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    PathHolder path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
+    const host::HeldPath path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
     std::string text = host::platformPathText(fileSystem, path.get());
     const std::size_t slash = text.rfind('/');
     const std::size_t dot = text.rfind('.');

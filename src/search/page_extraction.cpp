@@ -5,6 +5,7 @@
 #include "config/document_folders.h"
 #include "config/file_names.h"
 #include "merge/merge_names.h"
+#include "platform/host/held_path.h"
 #include "platform/host/roles.h"
 #include "ui/progress.h"
 
@@ -78,16 +79,10 @@ std::string SourcePath(std::int32_t binder, const ExtractionSources& sources) {
 
 pdf::Document* OpenSource(const std::string& path) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    host::HostPath* hostPath = nullptr;
     try {
-        hostPath = host::pathFromPlatformPath(fileSystem, path);
-        pdf::Document* document = host::openDocument(hostPath, fileSystem, true);
-        host::releasePath(fileSystem, hostPath);
-        return document;
+        const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, path));
+        return host::openDocument(hostPath.get(), fileSystem, true);
     } catch (const host::HostError& error) {
-        if (hostPath != nullptr) {
-            host::releasePath(fileSystem, hostPath);
-        }
         host::alertNote("Cannot open document " + path + ": " + error.text(512));
         return nullptr;
     }
@@ -181,21 +176,17 @@ pdf::Document* ExtractPages(std::span<const SearchHit> hits, const ExtractionSou
 
 bool SaveExtraction(pdf::Document* document, const std::string& path) {
     host::FileSystem* fileSystem = host::defaultFileSystem();
-    host::HostPath* hostPath = nullptr;
     bool saved = false;
     try {
-        hostPath = host::pathFromPlatformPath(fileSystem, path);
+        const host::HeldPath hostPath(fileSystem, host::pathFromPlatformPath(fileSystem, path));
         host::SaveParams params;
         params.flags = host::kSaveFull | host::kSaveCollectGarbage;
-        params.newPath = hostPath;
+        params.newPath = hostPath.get();
         params.fileSystem = fileSystem;
         host::saveDocument(document, params);
         saved = true;
     } catch (const host::HostError& error) {
         host::alertNote("Cannot save " + path + ": " + error.text(512));
-    }
-    if (hostPath != nullptr) {
-        host::releasePath(fileSystem, hostPath);
     }
     CloseQuietly(document);
     return saved;

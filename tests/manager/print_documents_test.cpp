@@ -133,6 +133,8 @@ TEST_P(PrintEndsEarly, StopsBeforeTheNextDocument) {
     }
     EXPECT_EQ(progress.texts.back(), "Done");
     EXPECT_EQ(progress.parentEnabled.back(), true);
+    // Every path acquired to open a document went back, also the missing one's.
+    EXPECT_EQ(harness.headless.host().documents().pathCount(), 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -14,6 +14,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/fs/atomic_replacement.h"
 #include "platform/settings/settings_warnings.h"
 
 namespace lumar::settings {
@@ -49,7 +50,6 @@ public:
         }
     }
     int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -58,20 +58,6 @@ private:
 std::string envValue(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
 }
 
 // Writes go to the file a symbolic link points at (even one that does not
@@ -138,36 +124,6 @@ ErrorCode readFile(const std::filesystem::path& path, std::string& bytes, bool& 
     }
 }
 
-// Writes `bytes` to a temporary file beside `path` and renames it over `path`.
-ErrorCode replaceFile(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    Descriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) {
-        return errorFromErrno(errno);
-    }
-    auto fail = [&](int error) {
-        ::unlink(temp.c_str());
-        return errorFromErrno(error);
-    };
-    struct stat info {};
-    const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0600;
-    if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
-        return fail(errno);
-    }
-    if (::close(fd.release()) != 0) {
-        return fail(errno);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        return fail(errno);
-    }
-    const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) {
-        ::fsync(dir.get());
-    }
-    return kSuccess;
-}
-
 }  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -231,7 +187,10 @@ ErrorCode SettingsFile::update(const std::function<bool(RegDocument&)>& change) 
     if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) {
         return errorFromErrno(errno);
     }
-    return replaceFile(target, document.serialize());
+    // A new file is the user's alone: it holds the proxy password.
+    const std::error_code written =
+        fs::replaceFile(target, document.serialize(), fs::FileMode::keepExisting(0600));
+    return written ? errorFromErrno(written.value()) : kSuccess;
 }
 
 }  // namespace lumar::settings

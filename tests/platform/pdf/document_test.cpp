@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <poppler-document.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -178,6 +179,26 @@ TEST(Document, SaveOverItsOwnFileKeepsEverything) {
         ++files;
     }
     EXPECT_EQ(files, 2);
+}
+
+// A saved-over file keeps its permissions; a new one gets those of any new
+// file under the umask.
+TEST(Document, SaveKeepsThePermissionsOfTheFileItReplaces) {
+    namespace fsys = std::filesystem;
+    TempDir dir;
+    PdfBuilder().pages(2).write(dir / "kept.pdf");
+    const fsys::perms kept =
+        fsys::perms::owner_read | fsys::perms::owner_write | fsys::perms::others_read;
+    fsys::permissions(dir / "kept.pdf", kept);
+    Document doc = Document::open(dir / "kept.pdf");
+    doc.save(dir / "kept.pdf");
+    const mode_t mask = ::umask(027);
+    doc.save(dir / "new.pdf");
+    ::umask(mask);
+    EXPECT_EQ(fsys::status(dir / "kept.pdf").permissions(), kept);
+    EXPECT_EQ(fsys::status(dir / "new.pdf").permissions(),
+              fsys::perms::owner_read | fsys::perms::owner_write | fsys::perms::group_read);
+    EXPECT_EQ(Document::open(dir / "new.pdf").pageCount(), 2);
 }
 
 TEST(Document, FailedSaveLeavesNoFileAndKeepsTheFlag) {
