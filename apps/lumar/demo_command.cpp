@@ -9,9 +9,9 @@
 #include "cli_session.h"
 #include "commands.h"
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "demo_workspace.h"
 #include "exit_codes.h"
-#include "lumar-service/demo_seed.h"
 #include "platform/text/cp1252.h"
 #include "publication_merge.h"
 #include "service/logon_store.h"
@@ -24,15 +24,6 @@ namespace lumar::cli {
 namespace {
 
 constexpr std::string_view kDemoEditor = "editor";
-
-std::string_view DemoPassword(std::string_view login) {
-    for (const auto& user : service_app::kDemoUsers) {
-        if (user.login == login) {
-            return user.password;
-        }
-    }
-    return {};
-}
 
 void WriteDemoSettings(const DemoWorkspace& workspace, const std::string& uri) {
     ::setenv("LUMAR_REGISTRY", workspace.settings.c_str(), 1);
@@ -55,7 +46,7 @@ std::int32_t DemoPublicationId() {
         throw CommandExit(kExitFailed, "");
     }
     for (const PublicationLastInfoRecord& publication : list.Records) {
-        if (publication.SAP_code == service_app::kDemoSapCode) {
+        if (publication.SAP_code == demo::kSapCode) {
             return publication.Publication_ID;
         }
     }
@@ -84,7 +75,7 @@ int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
     int result = kExitFailed;
     {
         CliSession session(demoOptions);
-        session.LogOn(std::string(kDemoEditor), std::string(DemoPassword(kDemoEditor)));
+        session.LogOn(std::string(kDemoEditor), std::string(demo::PasswordOf(kDemoEditor)));
         const MergeOutcome outcome = MergePublication(session, DemoPublicationId());
         if (outcome.success) {
             PrintMergeTable(outcome);

@@ -1,20 +1,18 @@
 #include "demo_workspace.h"
 
-#include "lumar-service/demo_seed.h"
+#include <string>
+#include <vector>
+
+#include "demo/demo_data.h"
 #include "platform/pdf/text_pdf_writer.h"
 
 namespace lumar::cli {
 
 namespace {
 
-namespace demo = service_app;
-
-// Binder 2 has a coloured leaf: its second page pair.
-constexpr int kColouredPairOfBinder2 = 2;
-
 void WriteDemoPdf(const std::filesystem::path& path, const std::string& document, int pages,
                   int colouredPair, const std::string& caption) {
-    const std::vector<std::string> texts = DemoPageTexts(document, pages, colouredPair);
+    const std::vector<std::string> texts = demo::PageTexts(document, pages, colouredPair);
     std::vector<pdf::TextPdfPage> content;
     for (int page = 1; page <= pages; ++page) {
         pdf::TextPdfPage setup;
@@ -43,20 +41,6 @@ DemoWorkspace DemoWorkspaceIn(const std::filesystem::path& folder) {
             root / "service.log"};
 }
 
-std::vector<std::string> DemoPageTexts(const std::string& document, int pages, int colouredPair) {
-    std::vector<std::string> texts;
-    for (int page = 1; page <= pages; ++page) {
-        std::string text = document + " page " + std::to_string(page);
-        if (page == 1) {
-            text += " <<#TABSHEET=true#>>";
-        } else if ((page + 1) / 2 == colouredPair) {
-            text += " <<#COLOUR=Yellow#>>";
-        }
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 void PrepareDemoWorkspace(const DemoWorkspace& workspace) {
     for (const std::filesystem::path& folder :
          {workspace.annotations, workspace.binders, workspace.supplements}) {
@@ -75,14 +59,14 @@ void PrepareDemoWorkspace(const DemoWorkspace& workspace) {
     }
 
     int binder = 0;
-    for (std::string_view file : demo::kDemoBinderFiles) {
+    for (std::string_view file : demo::kBinderFiles) {
         ++binder;
         WriteDemoPdf(workspace.binders / file, "Demo binder " + std::to_string(binder),
-                     demo::kDemoPagesPerBinder, binder == 2 ? kColouredPairOfBinder2 : 0,
+                     demo::kPagesPerBinder, demo::ColouredPairOfBinder(binder),
                      "Demo publication, binder " + std::to_string(binder));
     }
-    WriteDemoPdf(workspace.supplements / demo::kDemoSupplementFile, "Demo supplement 4",
-                 demo::kDemoSupplementPages, 0, "Demo publication, supplement 4");
+    WriteDemoPdf(workspace.supplements / demo::kSupplementFile, "Demo supplement 4",
+                 demo::kSupplementPages, 0, "Demo publication, supplement 4");
 }
 
 }  // namespace lumar::cli

@@ -1,15 +1,13 @@
 #pragma once
 
 // The demo's workspace: the folders annotations/, binders/ and supplements/,
-// the demo publication's binder and supplement PDFs as the reference
-// service's demo data describe them, and a settings file pointing at them.
+// the demo publication's binder and supplement PDFs as the demo data
+// (demo/demo_data.h) describe them, and a settings file pointing at them.
 //
 //   DIR/annotations/  DIR/binders/Demo1H003.pdf ...  DIR/supplements/DemoS004.pdf
 //   DIR/registry.reg  DIR/service.db  DIR/service.log
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace lumar::cli {
 
@@ -29,9 +27,5 @@ DemoWorkspace DemoWorkspaceIn(const std::filesystem::path& folder);
 // database and log; nothing else), then makes the folders and writes the
 // PDFs. Throws std::exception when a file cannot be written.
 void PrepareDemoWorkspace(const DemoWorkspace& workspace);
-
-// The data annotation texts of a demo document's pages, as the service's
-// demo data register them: "Demo binder 2 page 3 <<#COLOUR=Yellow#>>".
-std::vector<std::string> DemoPageTexts(const std::string& document, int pages, int colouredPair);
 
 }  // namespace lumar::cli
