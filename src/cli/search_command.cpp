@@ -5,16 +5,16 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli_session.h"
-#include "commands.h"
-#include "exit_codes.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/publication_records.h"
+#include "cli/terminal_output.h"
 #include "platform/text/cp1252.h"
-#include "publication_records.h"
 #include "search/document_search.h"
 #include "search/page_extraction.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 
@@ -69,21 +69,51 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-}  // namespace
+class SearchCommand final : public Command {
+public:
+    CLI::App* Declare(CLI::App& app) override;
+    int Run(const GlobalOptions& global) override;
 
-int RunSearch(const GlobalOptions& global, const SearchOptions& options) {
+private:
+    std::int32_t publication_ = 0;
+    std::string binders_;  // "1,2"; empty: every binder
+    bool supplement_ = false;
+    std::string text_;
+    bool matchCase_ = false;
+    std::string extract_;  // the PDF the hits' pages go to; empty: none
+};
+
+CLI::App* SearchCommand::Declare(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "search",
+        "search the annotation data of the publication's binders or supplement; one "
+        "line per page pair found: binder, pair, text");
+    command->add_option("--publication", publication_, "publication ID")->required();
+    CLI::Option* binders = command->add_option("--binders", binders_,
+                                               "binder numbers, e.g. 1,2 "
+                                               "(default: every binder)");
+    CLI::Option* supplement =
+        command->add_flag("--supplement", supplement_, "search the supplement");
+    binders->excludes(supplement);
+    command->add_option("TEXT", text_, "what to search for")->required();
+    command->add_flag("--match-case", matchCase_, "match upper and lower case");
+    command->add_option("--extract", extract_, "write the pages of the pairs found into this PDF");
+    return command;
+}
+
+int SearchCommand::Run(const GlobalOptions& global) {
     CliSession session(global);
     session.LogOn();
-    PublicationRecords records = FetchPublicationRecords(options.publication);
+    PublicationRecords records = FetchPublicationRecords(publication_);
 
     std::vector<BinderDocRecord> binders;
     SupplementRecord supplement;
     SearchScope scope;
-    if (options.supplement) {
+    if (supplement_) {
         supplement = SearchedSupplement(records);
         scope = SearchScope::Supplement(supplement);
     } else {
-        const std::vector<std::int32_t> wanted = BinderNumbers(options.binders);
+        const std::vector<std::int32_t> wanted = BinderNumbers(binders_);
         for (const BinderDocRecord& binder : records.binderDocuments) {
             if (wanted.empty() ||
                 std::find(wanted.begin(), wanted.end(), binder.Binder_number) != wanted.end()) {
@@ -98,7 +128,7 @@ int RunSearch(const GlobalOptions& global, const SearchOptions& options) {
     }
 
     const SearchOutcome outcome =
-        SearchDocuments({text::fromUtf8(options.text), options.matchCase}, scope, nullptr);
+        SearchDocuments({text::fromUtf8(text_), matchCase_}, scope, nullptr);
     for (const SearchHit& hit : outcome.hits) {
         PrintResult(std::to_string(hit.binder) + "\t" + std::to_string(hit.pair) + "\t" +
                     OneLine(hit.text));
@@ -107,18 +137,24 @@ int RunSearch(const GlobalOptions& global, const SearchOptions& options) {
     if (outcome.stopped) {
         return kExitFailed;
     }
-    if (!options.extract.empty() && !outcome.hits.empty()) {
+    if (!extract_.empty() && !outcome.hits.empty()) {
         ExtractionSources sources;
         sources.sapCode = records.publication.SAP_code;
         sources.binders = binders;
-        if (options.supplement) {
+        if (supplement_) {
             sources.supplement = supplement;
         }
-        if (!ExtractPagesToFile(outcome.hits, sources, text::fromUtf8(options.extract))) {
+        if (!ExtractPagesToFile(outcome.hits, sources, text::fromUtf8(extract_))) {
             return kExitFailed;
         }
     }
     return kExitDone;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeSearchCommand() {
+    return std::make_unique<SearchCommand>();
 }
 
 }  // namespace lumar::cli

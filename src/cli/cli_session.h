@@ -14,11 +14,11 @@
 #include <memory>
 #include <string>
 
-#include "flag_answers.h"
-#include "global_options.h"
+#include "cli/flag_answers.h"
+#include "cli/global_options.h"
+#include "cli/progress_line.h"
 #include "platform/host/extension_loader.h"
 #include "platform/host/headless_host.h"
-#include "progress_line.h"
 
 namespace lumar::pdf {
 class Document;

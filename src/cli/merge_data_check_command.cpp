@@ -1,21 +1,20 @@
 // lumar merge-data check FILE: the merge data parser in one of its contexts,
 // its command records printed one per line.
 
-#include <fstream>
-#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <vector>
 
-#include "cli_session.h"
-#include "commands.h"
-#include "exit_codes.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/input_file.h"
+#include "cli/publication_records.h"
+#include "cli/terminal_output.h"
 #include "merge/merge_data_parser.h"
 #include "platform/text/cp1252.h"
-#include "publication_records.h"
 #include "service/logon_store.h"
 #include "service/ws_records.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 
@@ -27,17 +26,6 @@ const char* KindName(CommandKind kind) {
                                          "Extract", "SetTabsheet", "SetColour"};
     const auto index = static_cast<std::size_t>(kind);
     return index < std::size(kNames) ? kNames[index] : "?";
-}
-
-std::string ReadInput(const std::string& file) {
-    if (file == "-") {
-        return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw CommandExit(kExitFailed, "lumar: cannot read " + file);
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -105,31 +93,77 @@ void PrintRecord(std::size_t index, const MergeCommand& command) {
     PrintResult(line.str());
 }
 
-}  // namespace
+class MergeDataCheckCommand final : public Command {
+public:
+    CLI::App* Declare(CLI::App& app) override;
+    int Run(const GlobalOptions& global) override;
 
-int RunMergeDataCheck(const GlobalOptions& global, const MergeDataCheckOptions& options) {
-    const std::string text = ReadInput(options.file);
-    const MergeDataContext context = ContextOf(options.context);
+private:
+    std::string file_;  // "-": standard input
+    std::string context_;
+    std::int32_t publication_ = 0;
+    std::string binderPages_;  // "1=40,2=30"
+    std::int32_t binderCount_ = -1;
+    std::int32_t supplementPages_ = 0;
+    std::string colours_;  // "red,light blue"
+    std::int32_t showing_ = 1;
+};
+
+CLI::App* MergeDataCheckCommand::Declare(CLI::App& app) {
+    CLI::App* mergeData = app.add_subcommand("merge-data", "merge data tools");
+    mergeData->require_subcommand(1);
+    CLI::App* command = mergeData->add_subcommand(
+        "check", "parse merge data or update data in a context; prints one line per command");
+    command->add_option("FILE", file_, "merge data file (- = standard input)")->required();
+    command->add_option("--context", context_, "executor, update, editor or dialog")
+        ->required()
+        ->check(CLI::IsMember({"executor", "update", "editor", "dialog"}));
+    CLI::Option* publication =
+        command->add_option("--publication", publication_,
+                            "take binders, supplement and colours from this publication");
+    CLI::Option* binderPages = command->add_option("--binder-pages", binderPages_,
+                                                   "binder page counts, e.g. \"1=40,2=30\"");
+    publication->excludes(binderPages);
+    command
+        ->add_option("--binder-count", binderCount_,
+                     "Binder_count (default: the number of binders given)")
+        ->excludes(publication);
+    command->add_option("--supplement-pages", supplementPages_, "the supplement's page count")
+        ->excludes(publication);
+    command->add_option("--colours", colours_, "colour names, e.g. \"red,light blue\"")
+        ->excludes(publication);
+    command->add_option("--showing", showing_,
+                        "dialog context: the document shown (0 the supplement, N binder N; "
+                        "default 1)");
+    return command;
+}
+
+int MergeDataCheckCommand::Run(const GlobalOptions& global) {
+    if (publication_ == 0 && binderPages_.empty()) {
+        throw CLI::ValidationError("--publication or --binder-pages is needed");
+    }
+    const std::string text = ReadInputFile(file_);
+    const MergeDataContext context = ContextOf(context_);
 
     std::vector<BinderDocRecord> binders;
     std::vector<ColourRecord> colours;
     MergeDataInputs inputs;
-    inputs.shownBinder = options.showing;
+    inputs.shownBinder = showing_;
     std::unique_ptr<CliSession> session;
-    if (options.publication != 0) {
+    if (publication_ != 0) {
         session = std::make_unique<CliSession>(global);
         session->LogOn();
-        const PublicationRecords records = FetchPublicationRecords(options.publication);
+        const PublicationRecords records = FetchPublicationRecords(publication_);
         binders = records.binderDocuments;
         inputs.binderCount = records.publication.Binder_count;
         inputs.supplementPageCount = records.supplement.Page_count;
         // The colours are the logged-on user's list.
     } else {
-        binders = BinderPages(options.binderPages);
-        inputs.binderCount = options.binderCount >= 0 ? options.binderCount
-                                                      : static_cast<std::int32_t>(binders.size());
-        inputs.supplementPageCount = options.supplementPages;
-        for (const std::string& name : Split(options.colours, ',')) {
+        binders = BinderPages(binderPages_);
+        inputs.binderCount =
+            binderCount_ >= 0 ? binderCount_ : static_cast<std::int32_t>(binders.size());
+        inputs.supplementPageCount = supplementPages_;
+        for (const std::string& name : Split(colours_, ',')) {
             ColourRecord colour;
             colour.Colour_ID = static_cast<std::int32_t>(colours.size()) + 1;
             colour.Name = text::fromUtf8(name);
@@ -159,6 +193,12 @@ int RunMergeDataCheck(const GlobalOptions& global, const MergeDataCheckOptions& 
         PrintResult("steps\t" + std::to_string(parse.stepTotal));
     }
     return kExitDone;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeMergeDataCheckCommand() {
+    return std::make_unique<MergeDataCheckCommand>();
 }
 
 }  // namespace lumar::cli

@@ -1,9 +1,9 @@
-#include "publication_records.h"
+#include "cli/publication_records.h"
 
-#include "exit_codes.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal_output.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 

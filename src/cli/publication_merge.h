@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "cli_session.h"
-#include "publication_records.h"
+#include "cli/cli_session.h"
+#include "cli/publication_records.h"
 
 namespace lumar::cli {
 

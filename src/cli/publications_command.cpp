@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "cli_session.h"
-#include "commands.h"
-#include "exit_codes.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal_output.h"
 #include "platform/host/roles.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
-#include "terminal_output.h"
 #include "ui/column_layout.h"
 #include "ui/column_sets.h"
 
@@ -24,9 +24,19 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-}  // namespace
+class PublicationsCommand final : public Command {
+public:
+    CLI::App* Declare(CLI::App& app) override;
+    int Run(const GlobalOptions& global) override;
+};
 
-int RunPublications(const GlobalOptions& global) {
+CLI::App* PublicationsCommand::Declare(CLI::App& app) {
+    return app.add_subcommand("publications",
+                              "list the publications: the manager's default columns, "
+                              "tab-separated, with a header line");
+}
+
+int PublicationsCommand::Run(const GlobalOptions& global) {
     CliSession session(global);
     session.LogOn();
     PublicationInfoListRequest all;
@@ -55,6 +65,12 @@ int RunPublications(const GlobalOptions& global) {
         PrintResult(line);
     }
     return kExitDone;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakePublicationsCommand() {
+    return std::make_unique<PublicationsCommand>();
 }
 
 }  // namespace lumar::cli

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "cli_session.h"
+#include "cli/cli_session.h"
 
 namespace lumar {
 class CManagerDlg;

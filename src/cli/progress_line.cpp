@@ -1,10 +1,10 @@
-#include "progress_line.h"
+#include "cli/progress_line.h"
 
 #include <cstdio>
 #include <string>
 
+#include "cli/terminal_output.h"
 #include "platform/text/cp1252.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 
@@ -12,11 +12,10 @@ namespace {
 
 class LineWindow : public ProgressWindow {
 public:
-    LineWindow() : draw_(StderrIsTerminal() && !Quiet()) {}
+    LineWindow() : draw_(MessagesGoToTerminal() && !Quiet()) {}
     ~LineWindow() override {
         if (draw_ && drawn_) {
-            std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
+            MessageStream() << "\r\033[K" << std::flush;
         }
     }
     LineWindow(const LineWindow&) = delete;
@@ -49,8 +48,9 @@ private:
             span > 0
                 ? static_cast<int>(100 * std::max<std::int64_t>(0, std::min(done, span)) / span)
                 : 0;
-        std::fprintf(stderr, "\r\033[K%3d%% %s", percent, text_.c_str());
-        std::fflush(stderr);
+        char shown[8];
+        std::snprintf(shown, sizeof shown, "%3d%%", percent);
+        MessageStream() << "\r\033[K" << shown << ' ' << text_ << std::flush;
         drawn_ = true;
     }
 
@@ -64,7 +64,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ProgressWindow> ProgressLine::Create(CProgressDlg&, void*) {
+std::unique_ptr<ProgressWindow> ProgressLine::Create(CProgressDlg& /*dialog*/, void* /*parent*/) {
     return std::make_unique<LineWindow>();
 }
 

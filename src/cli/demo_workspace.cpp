@@ -1,4 +1,4 @@
-#include "demo_workspace.h"
+#include "cli/demo_workspace.h"
 
 #include <string>
 #include <vector>

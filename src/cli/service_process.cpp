@@ -1,4 +1,4 @@
-#include "service_process.h"
+#include "cli/service_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "exit_codes.h"
+#include "cli/exit_codes.h"
 
 namespace lumar::cli {
 

@@ -1,15 +1,15 @@
-#include "publication_merge.h"
+#include "cli/publication_merge.h"
 
 #include <algorithm>
 #include <map>
 
-#include "exit_codes.h"
+#include "cli/exit_codes.h"
+#include "cli/manager_session.h"
+#include "cli/terminal_output.h"
 #include "manager/manager_commands.h"
-#include "manager_session.h"
 #include "platform/host/roles.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 

@@ -1,21 +1,20 @@
-#include "cli_session.h"
+#include "cli/cli_session.h"
 
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/exit_codes.h"
+#include "cli/terminal_output.h"
 #include "config/settings_store.h"
-#include "exit_codes.h"
 #include "platform/host/roles.h"
 #include "platform/settings/settings_file.h"
 #include "platform/text/cp1252.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/plugin_entry.h"
 #include "service/logon_store.h"
-#include "terminal_output.h"
 #include "ui/modal_dialog.h"
 
 namespace lumar::cli {
@@ -43,8 +42,7 @@ int FillLogonDialog(CLogonDlg& dialog, void* parent) {
 
 // A line typed at the terminal; without echo for a password.
 std::string Prompt(const char* label, bool echo) {
-    std::fprintf(stderr, "%s", label);
-    std::fflush(stderr);
+    MessageStream() << label << std::flush;
     termios saved{};
     const bool hide = !echo && ::tcgetattr(STDIN_FILENO, &saved) == 0;
     if (hide) {
@@ -56,7 +54,7 @@ std::string Prompt(const char* label, bool echo) {
     std::getline(std::cin, line);
     if (hide) {
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-        std::fprintf(stderr, "\n");
+        MessageStream() << '\n';
     }
     return line;
 }

@@ -6,18 +6,18 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "cli_session.h"
-#include "commands.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/demo_workspace.h"
+#include "cli/exit_codes.h"
+#include "cli/publication_merge.h"
+#include "cli/service_process.h"
+#include "cli/terminal_output.h"
 #include "config/settings_store.h"
 #include "demo/demo_data.h"
-#include "demo_workspace.h"
-#include "exit_codes.h"
 #include "platform/text/cp1252.h"
-#include "publication_merge.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
-#include "service_process.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 
@@ -53,10 +53,31 @@ std::int32_t DemoPublicationId() {
     throw CommandExit(kExitFailed, "lumar: the service has no demo publication");
 }
 
-}  // namespace
+class DemoCommand final : public Command {
+public:
+    CLI::App* Declare(CLI::App& app) override;
+    int Run(const GlobalOptions& global) override;
 
-int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
-    const DemoWorkspace workspace = DemoWorkspaceIn(options.folder);
+private:
+    std::string folder_ = "lumar-demo";
+    int port_ = 0;
+    bool keepService_ = false;
+};
+
+CLI::App* DemoCommand::Declare(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "demo",
+        "make a demo workspace in DIR, start lumar-service --demo and merge the demo "
+        "publication");
+    command->add_option("DIR", folder_, "workspace folder (default ./lumar-demo)");
+    command->add_option("--port", port_, "service port (default: a free one)")
+        ->check(CLI::Range(0, 65535));
+    command->add_flag("--keep-service", keepService_, "leave the service running");
+    return command;
+}
+
+int DemoCommand::Run(const GlobalOptions& global) {
+    const DemoWorkspace workspace = DemoWorkspaceIn(folder_);
     try {
         PrepareDemoWorkspace(workspace);
     } catch (const std::exception& error) {
@@ -65,7 +86,7 @@ int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
     }
     PrintRemark("Demo workspace: " + workspace.folder.string());
 
-    ServiceProcess service({workspace.database, workspace.serviceLog, options.port, true});
+    ServiceProcess service({workspace.database, workspace.serviceLog, port_, true});
     PrintRemark("lumar-service --demo listening on " + service.Uri());
     WriteDemoSettings(workspace, service.Uri());
 
@@ -92,7 +113,7 @@ int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
     PrintResultUtf8("  settings file              " + workspace.settings.string());
     PrintResultUtf8("  service database and log   " + workspace.database.string() + ", " +
                     workspace.serviceLog.string());
-    if (options.keepService) {
+    if (keepService_) {
         PrintResultUtf8("  service (still running)    " + service.Uri() + " (pid " +
                         std::to_string(service.Pid()) + "; stop it with: kill " +
                         std::to_string(service.Pid()) + ")");
@@ -100,6 +121,12 @@ int RunDemo(const GlobalOptions& global, const DemoOptions& options) {
     }
     PrintResultUtf8("Run the demo again on the same folder to start afresh.");
     return result;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeDemoCommand() {
+    return std::make_unique<DemoCommand>();
 }
 
 }  // namespace lumar::cli

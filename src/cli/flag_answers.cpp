@@ -1,8 +1,8 @@
-#include "flag_answers.h"
+#include "cli/flag_answers.h"
 
-#include "exit_codes.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal_output.h"
 #include "platform/text/cp1252.h"
-#include "terminal_output.h"
 
 namespace lumar::cli {
 

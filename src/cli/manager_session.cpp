@@ -1,9 +1,9 @@
-#include "manager_session.h"
+#include "cli/manager_session.h"
 
-#include "exit_codes.h"
+#include "cli/exit_codes.h"
+#include "cli/publication_records.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_dlg.h"
-#include "publication_records.h"
 
 namespace lumar::cli {
 

@@ -13,7 +13,7 @@ namespace lumar::cli {
 class ProgressLine : public ProgressWindows {
 public:
     std::unique_ptr<ProgressWindow> Create(CProgressDlg& dialog, void* parent) override;
-    void EnableWindow(void*, bool) override {}
+    void EnableWindow(void* /*window*/, bool /*enable*/) override {}
     void PumpMessages() override {}
 };
 
