@@ -29,10 +29,10 @@
 #include <vector>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "merge/merge_data_parser.h"
 #include "merge/merge_request.h"
@@ -193,7 +193,7 @@ std::vector<std::string> PageSpec(const std::vector<std::string>& origins, const
 }
 
 std::int32_t LogOn(const std::string& login) {
-    for (const auto& user : lumar::service_app::kDemoUsers) {
+    for (const auto& user : lumar::demo::kUsers) {
         if (user.login == login) {
             lumar::LogonResult result;
             lumar::CWSClient().Logon(

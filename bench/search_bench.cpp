@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "fixtures/service/reference_service.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "platform/settings/temp_settings.h"
 #include "plugin/plugin_harness.h"
@@ -58,7 +58,7 @@ std::string PageText(int binder, int page, unsigned& seed) {
 }
 
 std::int32_t LogOn(const std::string& login) {
-    for (const auto& user : lumar::service_app::kDemoUsers) {
+    for (const auto& user : lumar::demo::kUsers) {
         if (user.login == login) {
             lumar::LogonResult result;
             lumar::CWSClient().Logon(

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <string>
 
+#include "demo/demo_data.h"
 #include "lumar-service/accounts.h"
 #include "lumar-service/logger.h"
 #include "lumar-service/sqlite_db.h"
@@ -32,14 +33,8 @@ void FillLookup(Connection& db, const char* table,
 // One line per page, each ending in CR LF.
 std::string AnnotationData(const std::string& document, int pages, int colouredPair) {
     std::string data;
-    for (int page = 1; page <= pages; ++page) {
-        data += document + " page " + std::to_string(page);
-        if (page == 1) {
-            data += " <<#TABSHEET=true#>>";
-        } else if ((page + 1) / 2 == colouredPair) {
-            data += " <<#COLOUR=Yellow#>>";
-        }
-        data += "\r\n";
+    for (const std::string& text : demo::PageTexts(document, pages, colouredPair)) {
+        data += text + "\r\n";
     }
     return data;
 }
@@ -59,7 +54,7 @@ void SeedUsers(Connection& db, int passwordIterations) {
     const char* names[] = {"Grace Guest",    "Robin Reader",   "Eddie Editor",
                            "Petra Producer", "Sam Supervisor", "Tara Tax"};
     std::size_t index = 0;
-    for (const DemoUser& user : kDemoUsers) {
+    for (const demo::User& user : demo::kUsers) {
         // The supervisor works for no administrator of its own and sees them all.
         const std::int32_t administrator =
             user.login == "taxeditor" ? tax : (user.level == 5 ? 0 : legal);
@@ -70,7 +65,7 @@ void SeedUsers(Connection& db, int passwordIterations) {
 
 void SeedPublication(Connection& db) {
     Statement exists(db, "SELECT 1 FROM publications WHERE SAP_code = ?");
-    exists.Bind(1, kDemoSapCode);
+    exists.Bind(1, demo::kSapCode);
     if (exists.Step()) {
         return;
     }
@@ -89,7 +84,7 @@ INSERT INTO publications (Publication_status_ID, Language_ID, NIMBA_code, Lumar_
     Update_status_time, Create_time)
 VALUES (1, 2, 'NIM-0001', 'LUM-DEMO', ?1, 'Demo', 'Demo publication',
     'Seeded by lumar-service --demo', 1, 1, 500, 1, 2, ?2, ?3, 1, ?4, ?4))sql");
-    publication.Bind(1, kDemoSapCode)
+    publication.Bind(1, demo::kSapCode)
         .Bind(2, administratorId)
         .Bind(3, std::int64_t{producer})
         .Bind(4, now)
@@ -104,15 +99,15 @@ INSERT INTO binder_docs (Publication_ID, Binder_number, Page_count, Doc_file, An
     Pdf_version, Pdf_font_error_count, Pdf_OK, User_ID)
 VALUES (?, ?, ?, ?, ?, '1.3', 0, 1, ?))sql");
     int number = 0;
-    for (std::string_view file : kDemoBinderFiles) {
+    for (std::string_view file : demo::kBinderFiles) {
         ++number;
         binder.Reset();
         binder.Bind(1, publicationId)
             .Bind(2, std::int64_t{number})
-            .Bind(3, std::int64_t{kDemoPagesPerBinder})
+            .Bind(3, std::int64_t{demo::kPagesPerBinder})
             .Bind(4, file)
-            .Bind(5, AnnotationData("Demo binder " + std::to_string(number), kDemoPagesPerBinder,
-                                    number == 2 ? 2 : 0))
+            .Bind(5, AnnotationData("Demo binder " + std::to_string(number), demo::kPagesPerBinder,
+                                    demo::ColouredPairOfBinder(number)))
             .Bind(6, std::int64_t{producer})
             .Run();
     }
@@ -122,9 +117,9 @@ INSERT INTO supplements (Publication_ID, Supplement_number, Page_count, Doc_file
     Pdf_version, Pdf_font_error_count, Pdf_OK, User_ID)
 VALUES (?, 4, ?, ?, ?, '1.3', 0, 1, ?))sql");
     supplement.Bind(1, publicationId)
-        .Bind(2, std::int64_t{kDemoSupplementPages})
-        .Bind(3, kDemoSupplementFile)
-        .Bind(4, AnnotationData("Demo supplement 4", kDemoSupplementPages, 0))
+        .Bind(2, std::int64_t{demo::kSupplementPages})
+        .Bind(3, demo::kSupplementFile)
+        .Bind(4, AnnotationData("Demo supplement 4", demo::kSupplementPages, 0))
         .Bind(5, std::int64_t{producer})
         .Run();
     const std::int64_t supplementId = db.LastInsertId();
@@ -134,7 +129,7 @@ INSERT INTO merges (Publication_ID, Supplement_ID, Merge_data, Merge_status_ID, 
 VALUES (?, ?, ?, 2, ?, ?))sql");
     merge.Bind(1, publicationId)
         .Bind(2, supplementId)
-        .Bind(3, kDemoMergeData)
+        .Bind(3, demo::kMergeData)
         .Bind(4, std::int64_t{producer})
         .Bind(5, now)
         .Run();

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "fixtures/pdf_builder.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "platform/pdf/document.h"
 #include "service/logon_store.h"
@@ -32,7 +32,7 @@ void ManagerFixture::TearDown() {
 }
 
 std::int32_t ManagerFixture::ServiceUser(const std::string& login) {
-    for (const auto& user : service_app::kDemoUsers) {
+    for (const auto& user : demo::kUsers) {
         if (user.login == login) {
             LogonResult result;
             EXPECT_TRUE(
@@ -48,7 +48,7 @@ std::int32_t ManagerFixture::ServiceUser(const std::string& login) {
 std::int32_t ManagerFixture::LogOnAs(const std::string& login) {
     LogonStore& store = TheLogonStore();
     store.clear();
-    for (const auto& user : service_app::kDemoUsers) {
+    for (const auto& user : demo::kUsers) {
         if (user.login == login) {
             EXPECT_TRUE(CWSClient().Logon({login, service_app::ScramblePassword(user.password)},
                                           store.user))

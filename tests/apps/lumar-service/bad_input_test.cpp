@@ -14,8 +14,8 @@
 #include <pugixml.hpp>
 #include <thread>
 
+#include "demo/demo_data.h"
 #include "fixtures/service/reference_service.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/operation_table.h"
 #include "lumar-service/sqlite_db.h"
 #include "soap_test_client.h"
@@ -45,7 +45,7 @@ protected:
     }
 
     std::int32_t LogOn(std::string_view login) {
-        for (const auto& user : service_app::kDemoUsers) {
+        for (const auto& user : demo::kUsers) {
             if (user.login == login) {
                 return soap.Logon(user.login, user.password);
             }

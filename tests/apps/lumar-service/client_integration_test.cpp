@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "fixtures/service/reference_service.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "platform/settings/temp_settings.h"
 #include "service/ws_client.h"
@@ -22,7 +22,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(WriteTextSetting("Uri", "Web_service", service.uri())); }
 
     std::int32_t LogOn(std::string_view login) {
-        for (const auto& user : service_app::kDemoUsers) {
+        for (const auto& user : demo::kUsers) {
             if (user.login == login) {
                 CWSClient client;
                 LogonRequest request{std::string(login),

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "demo/demo_data.h"
 #include "fixtures/service/reference_service.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "soap_test_client.h"
 
@@ -21,7 +21,7 @@ protected:
     SoapTestClient soap{service.port()};
 
     std::int32_t LogOn(std::string_view login) {
-        for (const auto& user : service_app::kDemoUsers) {
+        for (const auto& user : demo::kUsers) {
             if (user.login == login) {
                 return soap.Logon(user.login, user.password);
             }
