@@ -12,4 +12,4 @@ lumar_fuzz(soap_answer
     ${src}/service/ws_values.cpp
     ${src}/config/last_error.cpp
     ${src}/config/settings_store.cpp
-  LIBS lumar_soap lumar_settings)
+  LIBS lumar_soap lumar_protocol lumar_settings)
