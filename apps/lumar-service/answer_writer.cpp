@@ -100,7 +100,7 @@ std::string WriteFault(std::string_view faultCode, std::string_view text) {
     out += "<soap:Fault><faultcode>";
     out += faultCode;
     out += "</faultcode><faultstring>";
-    soap::AppendWireValue(out, text);
+    out += soap::XmlEscape(soap::PercentEncode(text));
     out += "</faultstring></soap:Fault>";
     out += kEnvelopeClose;
     return out;

@@ -23,22 +23,9 @@ inline constexpr std::array kLogUserParams{Long("LogUser_ID")};
 
 // The fourteen publication fields that "PublicationInsert" sends after
 // LogUser_ID and "PublicationUpdate" after Publication_ID.
-inline constexpr std::array kPublicationFields{
-    Long("Publication_status_ID"),
-    Long("Language_ID"),
-    Text("NIMBA_code"),
-    Text("Lumar_code"),
-    Text("SAP_code"),
-    Text("Abbreviation"),
-    Text("Description"),
-    Text("Remarks"),
-    Bool("Colour_print"),
-    Bool("Tab_sheets"),
-    Long("Max_page_count_per_binder"),
-    Long("Binder_type_ID"),
-    Long("Printing_ID"),
-    Long("Administrator_ID"),
-};
+inline constexpr auto kPublicationFields = Join(
+    std::array{Long("Publication_status_ID"), Long("Language_ID")}, kPublicationDescriptionFields,
+    std::array{Long("Binder_type_ID"), Long("Printing_ID"), Long("Administrator_ID")});
 inline constexpr auto kPublicationParams = Join(kLogUserParams, std::array{Long("Publication_ID")});
 inline constexpr auto kPublicationInsertParams = Join(kLogUserParams, kPublicationFields);
 inline constexpr auto kPublicationUpdateParams = Join(kPublicationParams, kPublicationFields);

@@ -9,50 +9,48 @@
 
 namespace lumar::protocol {
 
+// What describes a publication, from NIMBA_code to Max_page_count_per_binder:
+// part of its record, and sent by "PublicationInsert" and "PublicationUpdate".
+inline constexpr std::array kPublicationDescriptionFields{
+    Text("NIMBA_code"),   Text("Lumar_code"),  Text("SAP_code"),
+    Text("Abbreviation"), Text("Description"), Text("Remarks"),
+    Bool("Colour_print"), Bool("Tab_sheets"),  Long("Max_page_count_per_binder"),
+};
+
 // One publication version with the names of everything it refers to; both
 // publication lists send it.
-inline constexpr std::array kPublicationInfoFields{
-    Long("Publication_ID"),
-    Long("Publication_status_ID"),
-    Text("Publication_status_Name"),
-    Long("Language_ID"),
-    Text("Language_Name"),
-    Text("NIMBA_code"),
-    Text("Lumar_code"),
-    Text("SAP_code"),
-    Text("Abbreviation"),
-    Text("Description"),
-    Text("Remarks"),
-    Bool("Colour_print"),
-    Bool("Tab_sheets"),
-    Long("Max_page_count_per_binder"),
-    Long("Binder_count"),
-    Long("Binder_count_OK"),
-    Long("Page_count"),
-    Long("Binder_type_ID"),
-    Text("Binder_type_Name"),
-    Long("Printing_ID"),
-    Text("Printing_Name"),
-    Long("Administrator_ID"),
-    Text("Administrator_Name"),
-    Text("Administrator_Manager"),
-    Long("Update_user_ID"),
-    Text("Update_user_Name"),
-    Long("Update_status_ID"),
-    Text("Update_status_Name"),
-    Ticks("Update_status_DT_Ticks"),
-    Ticks("Create_DT_Ticks"),
-    Long("Publication_ID_previous"),
-    Long("Supplement_ID_done"),
-    Long("Supplement_number_done"),
-    Long("Merge_ID_done"),
-    Long("Publication_ID_next"),
-    Long("Supplement_ID_next"),
-    Long("Supplement_number_next"),
-    Long("Merge_ID_next"),
-    Long("Merge_status_ID"),
-    Text("Merge_status_Name"),
-};
+inline constexpr auto kPublicationInfoFields =
+    Join(std::array{Long("Publication_ID"), Long("Publication_status_ID"),
+                    Text("Publication_status_Name"), Long("Language_ID"), Text("Language_Name")},
+         kPublicationDescriptionFields,
+         std::array{
+             Long("Binder_count"),
+             Long("Binder_count_OK"),
+             Long("Page_count"),
+             Long("Binder_type_ID"),
+             Text("Binder_type_Name"),
+             Long("Printing_ID"),
+             Text("Printing_Name"),
+             Long("Administrator_ID"),
+             Text("Administrator_Name"),
+             Text("Administrator_Manager"),
+             Long("Update_user_ID"),
+             Text("Update_user_Name"),
+             Long("Update_status_ID"),
+             Text("Update_status_Name"),
+             Ticks("Update_status_DT_Ticks"),
+             Ticks("Create_DT_Ticks"),
+             Long("Publication_ID_previous"),
+             Long("Supplement_ID_done"),
+             Long("Supplement_number_done"),
+             Long("Merge_ID_done"),
+             Long("Publication_ID_next"),
+             Long("Supplement_ID_next"),
+             Long("Supplement_number_next"),
+             Long("Merge_ID_next"),
+             Long("Merge_status_ID"),
+             Text("Merge_status_Name"),
+         });
 inline constexpr Record kPublicationInfoRecord{"PublicationInfoRecord", kPublicationInfoFields};
 inline constexpr Record kPublicationLastInfoRecord{"PublicationLastInfoRecord",
                                                    kPublicationInfoFields};

@@ -18,13 +18,13 @@ template <typename T>
 struct ExactlyA {
     template <typename U>
     requires std::same_as<U, T>
-    operator U() const;  // NOLINT(google-explicit-constructor)
+    operator U() const;
 };
 
 // Converts to anything (declared for unevaluated checks only).
 struct AnyMember {
     template <typename U>
-    operator U() const;  // NOLINT(google-explicit-constructor)
+    operator U() const;
 };
 
 }  // namespace aggregate_detail

@@ -25,23 +25,10 @@ namespace lumar {
 
 // The member type that holds a value of each kind.
 template <protocol::Kind K>
-struct KindMember;
-template <>
-struct KindMember<protocol::Kind::Long> {
-    using type = std::int32_t;
-};
-template <>
-struct KindMember<protocol::Kind::Bool> {
-    using type = bool;
-};
-template <>
-struct KindMember<protocol::Kind::Text> {
-    using type = std::string;
-};
-template <>
-struct KindMember<protocol::Kind::Ticks> {
-    using type = DateTime;
-};
+using KindMember = std::conditional_t<
+    K == protocol::Kind::Long, std::int32_t,
+    std::conditional_t<K == protocol::Kind::Bool, bool,
+                       std::conditional_t<K == protocol::Kind::Text, std::string, DateTime>>>;
 
 // Which list of an operation's declaration a struct stands for.
 enum class DeclaredList { Params, Items, RecordFields };
@@ -64,11 +51,10 @@ struct DeclaredMembers;
 template <std::size_t Op, DeclaredList List, std::size_t... I>
 struct DeclaredMembers<Op, List, std::index_sequence<I...>> {
     // One member of each declared item's type, in declaration order.
-    using Values = std::tuple<typename KindMember<Declared<Op, List>()[I].kind>::type...>;
+    using Values = std::tuple<KindMember<Declared<Op, List>()[I].kind>...>;
 
     template <typename Struct>
-    static constexpr bool kMatch =
-        AggregateOf<Struct, typename KindMember<Declared<Op, List>()[I].kind>::type...>;
+    static constexpr bool kMatch = AggregateOf<Struct, KindMember<Declared<Op, List>()[I].kind>...>;
 };
 
 // Calls add(name, member) for every parameter of the operation at index Op,
