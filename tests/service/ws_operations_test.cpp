@@ -37,7 +37,9 @@ std::string Elements(std::span<const protocol::Item> items, const Values& values
     std::string xml;
     for (std::size_t i = 0; i < items.size() && i < values.size(); ++i) {
         const std::string name(items[i].name);
-        xml += "<" + name + ">" + values[i] + "</" + name + ">";
+        xml += "<" + name + ">";
+        xml += values[i];
+        xml += "</" + name + ">";
     }
     return xml;
 }
@@ -56,7 +58,9 @@ std::string ListAnswer(std::string_view method, const std::vector<Values>& recor
                       "</" + protocol::CountElement(record) + "><" + protocol::ListElement(record) +
                       ">";
     for (const Values& values : records) {
-        xml += "<" + name + ">" + Elements(record.fields, values) + "</" + name + ">";
+        xml += "<" + name + ">";
+        xml += Elements(record.fields, values);
+        xml += "</" + name + ">";
     }
     return xml + "</" + protocol::ListElement(record) + ">";
 }
@@ -138,8 +142,12 @@ PublicationRequest Publication() {
     return r;
 }
 
-const Values kPublicationValues = {"7", "4711"};
-const Values kPublicationId = {"4711"};
+Values PublicationValues() {
+    return {"7", "4711"};
+}
+Values PublicationId() {
+    return {"4711"};
+}
 
 template <typename Request>
 Request PublicationFields(Request r) {
@@ -163,22 +171,24 @@ Request PublicationFields(Request r) {
 
 // The fourteen publication fields as they arrive: percent-encoded, then
 // XML-escaped, bools as 1 and 0.
-const Values kPublicationFieldValues = {
-    "2",                               // Publication_status_ID
-    "3",                               // Language_ID
-    "N-1",                             // NIMBA_code
-    "L&amp;1",                         // Lumar_code
-    "SAP&lt;1&gt;",                    // SAP_code
-    "&apos;ab&apos;",                  // Abbreviation
-    "&quot;Tax&quot; law%0avolume 2",  // Description
-    "100%25 caf%e9",                   // Remarks
-    "1",                               // Colour_print
-    "0",                               // Tab_sheets
-    "800",                             // Max_page_count_per_binder
-    "4",                               // Binder_type_ID
-    "5",                               // Printing_ID
-    "6",                               // Administrator_ID
-};
+Values PublicationFieldValues() {
+    return {
+        "2",                               // Publication_status_ID
+        "3",                               // Language_ID
+        "N-1",                             // NIMBA_code
+        "L&amp;1",                         // Lumar_code
+        "SAP&lt;1&gt;",                    // SAP_code
+        "&apos;ab&apos;",                  // Abbreviation
+        "&quot;Tax&quot; law%0avolume 2",  // Description
+        "100%25 caf%e9",                   // Remarks
+        "1",                               // Colour_print
+        "0",                               // Tab_sheets
+        "800",                             // Max_page_count_per_binder
+        "4",                               // Binder_type_ID
+        "5",                               // Printing_ID
+        "6",                               // Administrator_ID
+    };
+}
 
 Values Concat(Values head, const Values& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -200,7 +210,9 @@ PublicationInfoListRequest PublicationFilter() {
     return r;
 }
 
-const Values kPublicationFilterValues = {"7", "1", "2", "3", "4", "5", "6", "8", "9", "10"};
+Values PublicationFilterValues() {
+    return {"7", "1", "2", "3", "4", "5", "6", "8", "9", "10"};
+}
 
 // One complete publication record, every field with its own value; `id`
 // distinguishes records.
@@ -338,8 +350,9 @@ Request DocumentFields(Request r) {
 }
 
 // Page_count to Pdf_OK as they arrive.
-const Values kDocumentFieldValues = {
-    "120", "abc3H007.pdf", "[[TABSHEET]]%0d%0a&lt;p&gt;", "1.3", "2", "1"};
+Values DocumentFieldValues() {
+    return {"120", "abc3H007.pdf", "[[TABSHEET]]%0d%0a&lt;p&gt;", "1.3", "2", "1"};
+}
 
 template <typename Request>
 Request Binder(Request r) {
@@ -422,12 +435,13 @@ std::vector<OperationCase> Operations() {
     cases.push_back(
         {"PublicationInsert",
          IdCall(&CWSClient::PublicationInsert, PublicationFields(PublicationInsertRequest{}), 4711),
-         Concat({"7"}, kPublicationFieldValues), ItemAnswer("PublicationInsert", kPublicationId)});
+         Concat({"7"}, PublicationFieldValues()),
+         ItemAnswer("PublicationInsert", PublicationId())});
     PublicationUpdateRequest update = PublicationFields(PublicationUpdateRequest{});
     update.Publication_ID = 4711;
     cases.push_back({"PublicationUpdate", IdCall(&CWSClient::PublicationUpdate, update, 4711),
-                     Concat(kPublicationValues, kPublicationFieldValues),
-                     ItemAnswer("PublicationUpdate", kPublicationId)});
+                     Concat(PublicationValues(), PublicationFieldValues()),
+                     ItemAnswer("PublicationUpdate", PublicationId())});
 
     const std::pair<const char*, bool (CWSClient::*)(const PublicationRequest&, WSIdResult&)>
         publicationCalls[] = {
@@ -439,30 +453,30 @@ std::vector<OperationCase> Operations() {
             {"PublicationRevert", &CWSClient::PublicationRevert},
         };
     for (const auto& [method, operation] : publicationCalls) {
-        cases.push_back({method, IdCall(operation, Publication(), 4711), kPublicationValues,
-                         ItemAnswer(method, kPublicationId)});
+        cases.push_back({method, IdCall(operation, Publication(), 4711), PublicationValues(),
+                         ItemAnswer(method, PublicationId())});
     }
 
     cases.push_back({"PublicationInfoList",
                      ListCall(&CWSClient::PublicationInfoList, PublicationFilter(),
                               std::function<void(const WSListResult<PublicationInfoRecord>&)>(
                                   CheckPublicationList<PublicationInfoRecord>)),
-                     kPublicationFilterValues, PublicationList("PublicationInfoList")});
+                     PublicationFilterValues(), PublicationList("PublicationInfoList")});
     cases.push_back({"PublicationLastInfoList",
                      ListCall(&CWSClient::PublicationLastInfoList, PublicationFilter(),
                               std::function<void(const WSListResult<PublicationLastInfoRecord>&)>(
                                   CheckPublicationList<PublicationLastInfoRecord>)),
-                     kPublicationFilterValues, PublicationList("PublicationLastInfoList")});
+                     PublicationFilterValues(), PublicationList("PublicationLastInfoList")});
 
     BinderDocInsertRequest binderInsert = Binder(BinderDocInsertRequest{});
     binderInsert.Publication_update = true;
     cases.push_back({"BinderDocInsert", IdCall(&CWSClient::BinderDocInsert, binderInsert, 21),
-                     Concat(Concat({"7", "4711", "3"}, kDocumentFieldValues), {"1"}),
+                     Concat(Concat({"7", "4711", "3"}, DocumentFieldValues()), {"1"}),
                      ItemAnswer("BinderDocInsert", {"21"})});
     BinderDocUpdateRequest binderUpdate = Binder(BinderDocUpdateRequest{});
     binderUpdate.BinderDoc_ID = 21;
     cases.push_back({"BinderDocUpdate", IdCall(&CWSClient::BinderDocUpdate, binderUpdate, 21),
-                     Concat({"7", "21", "4711", "3"}, kDocumentFieldValues),
+                     Concat({"7", "21", "4711", "3"}, DocumentFieldValues()),
                      ItemAnswer("BinderDocUpdate", {"21"})});
     cases.push_back({"BinderDocDelete",
                      IdCall(&CWSClient::BinderDocDelete, BinderDocDeleteRequest{7, 21}, 21),
@@ -485,11 +499,12 @@ std::vector<OperationCase> Operations() {
     cases.push_back(
         {"SupplementInsert",
          IdCall(&CWSClient::SupplementInsert, Supplement(SupplementInsertRequest{}), 31),
-         Concat({"7", "4711", "3"}, kDocumentFieldValues), ItemAnswer("SupplementInsert", {"31"})});
+         Concat({"7", "4711", "3"}, DocumentFieldValues()),
+         ItemAnswer("SupplementInsert", {"31"})});
     SupplementUpdateRequest supplementUpdate = Supplement(SupplementUpdateRequest{});
     supplementUpdate.Supplement_ID = 31;
     cases.push_back({"SupplementUpdate", IdCall(&CWSClient::SupplementUpdate, supplementUpdate, 31),
-                     Concat({"7", "31", "4711", "3"}, kDocumentFieldValues),
+                     Concat({"7", "31", "4711", "3"}, DocumentFieldValues()),
                      ItemAnswer("SupplementUpdate", {"31"})});
     cases.push_back({"SupplementDelete",
                      IdCall(&CWSClient::SupplementDelete, SupplementDeleteRequest{7, 31}, 31),
