@@ -1,7 +1,8 @@
 #include "lumar-service/answer_writer.h"
 
 #include "lumar-service/soap_request.h"
-#include "lumar-service/wire_codec.h"
+#include "platform/soap/value_codec.h"
+#include "protocol/operations.h"
 
 namespace lumar::service_app {
 
@@ -24,7 +25,7 @@ void AppendElement(std::string& out, std::string_view name, std::string_view val
     out += '<';
     out += name;
     out += '>';
-    AppendWireValue(out, value);
+    soap::AppendWireValue(out, value);
     out += "</";
     out += name;
     out += '>';
@@ -48,37 +49,40 @@ void CloseResponse(std::string& out, std::string_view method) {
 
 }  // namespace
 
-std::string WriteAnswer(const OperationDeclaration& operation, const OperationResult& result) {
+std::string WriteAnswer(const protocol::Operation& operation, const OperationResult& result) {
+    const std::size_t fieldCount = operation.IsList() ? operation.record->fields.size() : 0;
     std::string out;
     // About 40 bytes per field: one allocation for most answers.
-    out.reserve(512 + result.records.size() * operation.recordFields.size() * 40);
-    OpenResponse(out, operation.name);
+    out.reserve(512 + result.records.size() * fieldCount * 40);
+    OpenResponse(out, operation.method);
     out += "<ErrorCode>0</ErrorCode><Error/>";
-    for (const auto& [name, value] : result.items) {
-        AppendElement(out, name, value);
+    for (std::size_t i = 0; i < operation.items.size() && i < result.items.size(); ++i) {
+        AppendElement(out, operation.items[i].name, result.items[i]);
     }
-    if (operation.shape == ResultShape::List) {
-        const std::string record(operation.recordName);
-        AppendElement(out, record + "Count", WireLong(static_cast<long>(result.records.size())));
+    if (operation.IsList()) {
+        const protocol::Record& record = *operation.record;
+        const std::string list = protocol::ListElement(record);
+        AppendElement(out, protocol::CountElement(record),
+                      WireLong(static_cast<long>(result.records.size())));
         out += '<';
-        out += record;
-        out += "s>";
+        out += list;
+        out += '>';
         for (const auto& values : result.records) {
             out += '<';
-            out += record;
+            out += record.name;
             out += '>';
-            for (std::size_t i = 0; i < operation.recordFields.size() && i < values.size(); ++i) {
-                AppendElement(out, operation.recordFields[i].name, values[i]);
+            for (std::size_t i = 0; i < fieldCount && i < values.size(); ++i) {
+                AppendElement(out, record.fields[i].name, values[i]);
             }
             out += "</";
-            out += record;
+            out += record.name;
             out += '>';
         }
         out += "</";
-        out += record;
-        out += "s>";
+        out += list;
+        out += '>';
     }
-    CloseResponse(out, operation.name);
+    CloseResponse(out, operation.method);
     return out;
 }
 
@@ -96,7 +100,7 @@ std::string WriteFault(std::string_view faultCode, std::string_view text) {
     out += "<soap:Fault><faultcode>";
     out += faultCode;
     out += "</faultcode><faultstring>";
-    out += XmlEscape(PercentEncode(text));
+    out += soap::XmlEscape(soap::PercentEncode(text));
     out += "</faultstring></soap:Fault>";
     out += kEnvelopeClose;
     return out;

@@ -8,12 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "lumar-service/operation_declaration.h"
+#include "lumar-service/operation_handler.h"
+#include "protocol/declaration.h"
 
 namespace lumar::service_app {
 
 // A successful answer of the operation.
-std::string WriteAnswer(const OperationDeclaration& operation, const OperationResult& result);
+std::string WriteAnswer(const protocol::Operation& operation, const OperationResult& result);
 
 // A refusal: ErrorCode and Error only. `method` names the response element.
 std::string WriteErrorAnswer(std::string_view method, int code, std::string_view text);

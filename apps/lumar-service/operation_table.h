@@ -1,18 +1,14 @@
 #pragma once
 
-// The 31 operations of the service with the client's names, parameters in
-// sending order, result items and record types.
+// The 31 operations of the service: each declared operation with its handler.
 
 #include <string_view>
-#include <vector>
 
-#include "lumar-service/operation_declaration.h"
+#include "lumar-service/operation_handler.h"
 
 namespace lumar::service_app {
 
-const std::vector<OperationDeclaration>& Operations();
-
 // nullptr for an unknown name (names are case-sensitive, as the client sends them).
-const OperationDeclaration* FindOperation(std::string_view name);
+const ServiceOperation* FindOperation(std::string_view method);
 
 }  // namespace lumar::service_app

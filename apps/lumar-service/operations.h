@@ -5,7 +5,7 @@
 // items; refusals are thrown as ServiceError.
 
 #include "lumar-service/operation_context.h"
-#include "lumar-service/operation_declaration.h"
+#include "lumar-service/operation_handler.h"
 #include "lumar-service/request_params.h"
 
 namespace lumar::service_app::ops {

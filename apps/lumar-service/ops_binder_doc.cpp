@@ -16,7 +16,7 @@ constexpr std::int32_t kMaxBinders = 35;
 
 OperationResult IdResult(std::int64_t id) {
     OperationResult result;
-    result.items = {{"BinderDoc_ID", WireLong(id)}};
+    result.items = {WireLong(id)};
     return result;
 }
 

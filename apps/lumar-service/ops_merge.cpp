@@ -13,7 +13,7 @@ namespace {
 
 OperationResult IdResult(std::int64_t id) {
     OperationResult result;
-    result.items = {{"Merge_ID", WireLong(id)}};
+    result.items = {WireLong(id)};
     return result;
 }
 

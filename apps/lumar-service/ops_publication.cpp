@@ -95,7 +95,7 @@ void BindFields(Statement& statement, const PublicationFields& fields) {
 
 OperationResult IdResult(std::int32_t id) {
     OperationResult result;
-    result.items = {{"Publication_ID", WireLong(id)}};
+    result.items = {WireLong(id)};
     return result;
 }
 

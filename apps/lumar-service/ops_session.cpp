@@ -47,11 +47,9 @@ OperationResult Logon(OperationContext& context, const RequestParams& params) {
         description = name + " (" + query.Text(7) + ")";
     }
     OperationResult result;
-    result.items = {{"User_ID", WireLong(userId)},
-                    {"Name", name},
-                    {"Authorisation_ID", WireLong(query.Int(3))},
-                    {"Administrator_ID", WireLong(query.Int(4))},
-                    {"UserDescription", description}};
+    // User_ID, Name, Authorisation_ID, Administrator_ID, UserDescription.
+    result.items = {WireLong(userId), name, WireLong(query.Int(3)), WireLong(query.Int(4)),
+                    description};
     query.Reset();
 
     const auto writers = context.LockWriters();
@@ -79,7 +77,7 @@ OperationResult Logoff(OperationContext& context, const RequestParams& params) {
     Statement logoff(context.db(), "DELETE FROM logons WHERE User_ID = ?");
     logoff.Bind(1, std::int64_t{userId}).Run();
     OperationResult result;
-    result.items = {{"User_ID", WireLong(userId)}};
+    result.items = {WireLong(userId)};
     return result;
 }
 
@@ -93,7 +91,7 @@ OperationResult Log(OperationContext& context, const RequestParams& params) {
     const std::string tag = "[" + std::string(LogLevelName(level)) + "] ";
     context.logger().Write(level, "client " + tag + Logger::Printable(message));
     OperationResult result;
-    result.items = {{"LogData", tag + message}};
+    result.items = {tag + message};
     return result;
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 OperationResult IdResult(std::int64_t id) {
     OperationResult result;
-    result.items = {{"Supplement_ID", WireLong(id)}};
+    result.items = {WireLong(id)};
     return result;
 }
 

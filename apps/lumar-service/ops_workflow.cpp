@@ -12,7 +12,7 @@ namespace {
 
 OperationResult IdResult(std::int32_t id) {
     OperationResult result;
-    result.items = {{"Publication_ID", WireLong(id)}};
+    result.items = {WireLong(id)};
     return result;
 }
 

@@ -1,10 +1,10 @@
 #include "lumar-service/publication_store.h"
 
-#include "lumar-service/operation_declaration.h"
-#include "lumar-service/record_fields.h"
+#include "lumar-service/operation_handler.h"
 #include "lumar-service/service_error.h"
 #include "lumar-service/sqlite_db.h"
 #include "lumar-service/ticks.h"
+#include "protocol/records.h"
 
 namespace lumar::service_app {
 
@@ -131,24 +131,24 @@ std::vector<std::vector<std::string>> QueryPublicationRecords(Connection& db,
     query.Bind(9, std::int64_t{filter.Merge_status_ID});
     query.Bind(10, std::int64_t{newestOnly ? 1 : 0});
 
-    const auto& fields = PublicationRecordFields();
+    const auto& fields = protocol::kPublicationInfoFields;
     std::vector<std::vector<std::string>> records;
     while (query.Step()) {
         std::vector<std::string> values;
         values.reserve(fields.size());
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const int column = static_cast<int>(i);
-            switch (fields[i].type) {
-            case ValueType::Text:
+            switch (fields[i].kind) {
+            case protocol::Kind::Text:
                 values.push_back(query.Text(column));
                 break;
-            case ValueType::Bool:
+            case protocol::Kind::Bool:
                 values.push_back(WireBool(query.Int(column) != 0));
                 break;
-            case ValueType::Ticks:
+            case protocol::Kind::Ticks:
                 values.push_back(WireLong(ClientTicks(query.Int(column))));
                 break;
-            case ValueType::Long:
+            case protocol::Kind::Long:
                 values.push_back(WireLong(query.Int(column)));
                 break;
             }

@@ -7,14 +7,6 @@
 
 namespace lumar::service_app {
 
-std::string WireLong(std::int64_t value) {
-    return std::to_string(value);
-}
-
-std::string WireBool(bool value) {
-    return value ? "1" : "0";
-}
-
 namespace {
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -56,10 +48,10 @@ bool ParseLong(std::string_view text, std::int32_t& value) {
     return true;
 }
 
-RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRequest& request) {
+RequestParams::RequestParams(const protocol::Operation& operation, const SoapRequest& request) {
     for (const auto& [name, text] : request.params) {
-        const ParamDeclaration* declared = nullptr;
-        for (const ParamDeclaration& param : operation.params) {
+        const protocol::Item* declared = nullptr;
+        for (const protocol::Item& param : operation.params) {
             if (param.name == name) {
                 declared = &param;
                 break;
@@ -67,11 +59,11 @@ RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRe
         }
         if (declared == nullptr) {
             throw ServiceError(ErrorCode::InvalidParameter,
-                               std::string(operation.name) + " has no parameter " + name);
+                               std::string(operation.method) + " has no parameter " + name);
         }
-        switch (declared->type) {
-        case ValueType::Long:
-        case ValueType::Ticks: {
+        switch (declared->kind) {
+        case protocol::Kind::Long:
+        case protocol::Kind::Ticks: {
             std::int32_t number = 0;
             if (!ParseLong(text, number)) {
                 Invalid(name, "is not a 32-bit decimal number");
@@ -79,7 +71,7 @@ RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRe
             values_.emplace(name, number);
             break;
         }
-        case ValueType::Bool: {
+        case protocol::Kind::Bool: {
             const std::string_view flag = TrimBlanks(text);
             if (flag == "1" || flag == "true") {
                 values_.emplace(name, true);
@@ -90,7 +82,7 @@ RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRe
             }
             break;
         }
-        case ValueType::Text:
+        case protocol::Kind::Text:
             if (text.find('\0') != std::string::npos) {
                 Invalid(name, "holds a NUL byte");
             }
@@ -98,7 +90,7 @@ RequestParams::RequestParams(const OperationDeclaration& operation, const SoapRe
             break;
         }
     }
-    for (const ParamDeclaration& param : operation.params) {
+    for (const protocol::Item& param : operation.params) {
         if (values_.find(param.name) == values_.end()) {
             throw ServiceError(ErrorCode::MissingParameter,
                                "Parameter " + std::string(param.name) + " is missing");

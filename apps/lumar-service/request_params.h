@@ -10,15 +10,15 @@
 #include <string_view>
 #include <variant>
 
-#include "lumar-service/operation_declaration.h"
 #include "lumar-service/soap_request.h"
+#include "protocol/declaration.h"
 
 namespace lumar::service_app {
 
 class RequestParams {
 public:
     // Throws ServiceError (MissingParameter, InvalidParameter).
-    RequestParams(const OperationDeclaration& operation, const SoapRequest& request);
+    RequestParams(const protocol::Operation& operation, const SoapRequest& request);
 
     [[nodiscard]] std::int32_t Long(std::string_view name) const;
     [[nodiscard]] bool Bool(std::string_view name) const;

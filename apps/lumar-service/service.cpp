@@ -77,12 +77,12 @@ SoapAnswer Service::HandleSoap(std::string_view body, const std::string* soapAct
     SoapAnswer answer;
     answer.method = request.method;
     answer.user = NamedUser(request);
-    const OperationDeclaration* operation = FindOperation(request.method);
+    const ServiceOperation* operation = FindOperation(request.method);
     try {
         if (operation == nullptr) {
             throw ServiceError(ErrorCode::UnknownMethod, "Unknown method " + request.method);
         }
-        const RequestParams params(*operation, request);
+        const RequestParams params(*operation->declared, request);
         auto connection = pool_.Acquire();
         OperationContext context(*connection, std::time(nullptr), logger_, writers_);
 
@@ -104,7 +104,7 @@ SoapAnswer Service::HandleSoap(std::string_view body, const std::string* soapAct
         if (context.loggedUser != 0) {
             answer.user = context.loggedUser;
         }
-        answer.body = WriteAnswer(*operation, result);
+        answer.body = WriteAnswer(*operation->declared, result);
     } catch (const ServiceError& error) {
         answer.errorCode = static_cast<int>(error.code());
         if (error.code() == ErrorCode::Internal) {

@@ -4,7 +4,7 @@
 #include <pugixml.hpp>
 
 #include "lumar-service/service_error.h"
-#include "lumar-service/wire_codec.h"
+#include "platform/soap/value_codec.h"
 #include "platform/text/cp1252.h"
 
 namespace lumar::service_app {
@@ -150,7 +150,7 @@ SoapRequest ParseSoapRequest(std::string_view body) {
                 Refuse("Parameter " + name + " is given twice");
             }
         }
-        std::string value = PercentDecode(ToWindows1252(ParameterText(param), name));
+        std::string value = soap::PercentDecode(ToWindows1252(ParameterText(param), name));
         request.params.emplace_back(std::move(name), std::move(value));
     }
     return request;

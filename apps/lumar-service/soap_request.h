@@ -10,9 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/soap/soap_envelope.h"
+
 namespace lumar::service_app {
 
-inline constexpr std::string_view kServiceNamespace = "http://orvane.example/WS/Lumar/2007/02/";
+using soap::kServiceNamespace;
 
 struct SoapRequest {
     std::string method;

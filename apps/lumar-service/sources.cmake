@@ -20,13 +20,11 @@ set(LUMAR_SERVICE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ops_workflow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/password.cpp
   ${CMAKE_CURRENT_LIST_DIR}/publication_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/record_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/request_params.cpp
   ${CMAKE_CURRENT_LIST_DIR}/schema.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service.cpp
   ${CMAKE_CURRENT_LIST_DIR}/soap_request.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sqlite_db.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/wire_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workflow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wsdl.cpp
 )

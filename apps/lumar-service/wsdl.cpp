@@ -2,36 +2,37 @@
 
 #include <set>
 
-#include "lumar-service/operation_table.h"
 #include "lumar-service/soap_request.h"
-#include "lumar-service/wire_codec.h"
+#include "platform/soap/value_codec.h"
+#include "protocol/operations.h"
 
 namespace lumar::service_app {
 
 namespace {
 
-std::string_view XsdType(ValueType type) {
-    switch (type) {
-    case ValueType::Long:
+using protocol::Kind;
+
+std::string_view XsdType(Kind kind) {
+    switch (kind) {
+    case Kind::Long:
         return "xsd:int";
-    case ValueType::Bool:
+    case Kind::Bool:
         return "xsd:boolean";
-    case ValueType::Ticks:
+    case Kind::Ticks:
         return "xsd:long";
-    case ValueType::Text:
+    case Kind::Text:
         return "xsd:string";
     }
     return "xsd:string";
 }
 
-template <typename Element>
-void Sequence(std::string& out, const std::vector<Element>& elements) {
+void Sequence(std::string& out, std::span<const protocol::Item> elements) {
     out += "<xsd:sequence>";
-    for (const auto& element : elements) {
+    for (const protocol::Item& element : elements) {
         out += "<xsd:element name=\"";
         out += element.name;
         out += "\" type=\"";
-        out += XsdType(element.type);
+        out += XsdType(element.kind);
         out += "\"/>";
     }
     out += "</xsd:sequence>";
@@ -42,8 +43,8 @@ void Types(std::string& out) {
     out += kServiceNamespace;
     out += "\" elementFormDefault=\"unqualified\">";
     std::set<std::string_view> records;
-    for (const OperationDeclaration& operation : Operations()) {
-        const std::string name(operation.name);
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        const std::string name(operation.method);
         out += "<xsd:element name=\"" + name + "\"><xsd:complexType>";
         Sequence(out, operation.params);
         out += "</xsd:complexType></xsd:element>";
@@ -55,26 +56,27 @@ void Types(std::string& out) {
         out += "<xsd:complexType name=\"" + name + "Result\"><xsd:sequence>";
         out += "<xsd:element name=\"ErrorCode\" type=\"xsd:int\"/>";
         out += "<xsd:element name=\"Error\" type=\"xsd:string\"/>";
-        for (const FieldDeclaration& item : operation.items) {
+        for (const protocol::Item& item : operation.items) {
             out += "<xsd:element name=\"" + std::string(item.name) + "\" type=\"" +
-                   std::string(XsdType(item.type)) + "\" minOccurs=\"0\"/>";
+                   std::string(XsdType(item.kind)) + "\" minOccurs=\"0\"/>";
         }
-        if (operation.shape == ResultShape::List) {
-            const std::string record(operation.recordName);
-            out += "<xsd:element name=\"" + record + "Count\" type=\"xsd:int\" minOccurs=\"0\"/>";
-            out += "<xsd:element name=\"" + record + "s\" type=\"tns:ArrayOf" + record +
-                   "\" minOccurs=\"0\"/>";
+        if (operation.IsList()) {
+            const std::string record(operation.record->name);
+            out += "<xsd:element name=\"" + protocol::CountElement(*operation.record) +
+                   "\" type=\"xsd:int\" minOccurs=\"0\"/>";
+            out += "<xsd:element name=\"" + protocol::ListElement(*operation.record) +
+                   "\" type=\"tns:ArrayOf" + record + "\" minOccurs=\"0\"/>";
         }
         out += "</xsd:sequence></xsd:complexType>";
 
-        if (operation.shape == ResultShape::List && records.insert(operation.recordName).second) {
-            const std::string record(operation.recordName);
+        if (operation.IsList() && records.insert(operation.record->name).second) {
+            const std::string record(operation.record->name);
             out += "<xsd:complexType name=\"ArrayOf" + record + "\"><xsd:sequence>";
             out += "<xsd:element name=\"" + record + "\" type=\"tns:" + record +
                    "\" minOccurs=\"0\" maxOccurs=\"unbounded\"/>";
             out += "</xsd:sequence></xsd:complexType>";
             out += "<xsd:complexType name=\"" + record + "\">";
-            Sequence(out, operation.recordFields);
+            Sequence(out, operation.record->fields);
             out += "</xsd:complexType>";
         }
     }
@@ -99,8 +101,8 @@ std::string WriteWsdl(std::string_view location) {
         "percent sign itself is written as a percent sign and two lowercase hexadecimal "
         "digits.</wsdl:documentation>";
     Types(out);
-    for (const OperationDeclaration& operation : Operations()) {
-        const std::string name(operation.name);
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        const std::string name(operation.method);
         out += "<wsdl:message name=\"" + name +
                "SoapIn\"><wsdl:part name=\"parameters\" "
                "element=\"tns:" +
@@ -111,8 +113,8 @@ std::string WriteWsdl(std::string_view location) {
                name + "Response\"/></wsdl:message>";
     }
     out += "<wsdl:portType name=\"LumarSoap\">";
-    for (const OperationDeclaration& operation : Operations()) {
-        const std::string name(operation.name);
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        const std::string name(operation.method);
         out += "<wsdl:operation name=\"" + name + "\"><wsdl:input message=\"tns:" + name +
                "SoapIn\"/><wsdl:output message=\"tns:" + name + "SoapOut\"/></wsdl:operation>";
     }
@@ -121,8 +123,8 @@ std::string WriteWsdl(std::string_view location) {
         "<wsdl:binding name=\"LumarSoap\" type=\"tns:LumarSoap\">"
         "<soap:binding transport=\"http://schemas.xmlsoap.org/soap/http\" "
         "style=\"document\"/>";
-    for (const OperationDeclaration& operation : Operations()) {
-        const std::string name(operation.name);
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        const std::string name(operation.method);
         out += "<wsdl:operation name=\"" + name + "\"><soap:operation soapAction=\"" +
                std::string(kServiceNamespace) + name +
                "\" style=\"document\"/><wsdl:input><soap:body use=\"literal\"/></wsdl:input>"
@@ -132,7 +134,7 @@ std::string WriteWsdl(std::string_view location) {
     out +=
         "<wsdl:service name=\"Lumar\"><wsdl:port name=\"LumarSoap\" binding=\"tns:LumarSoap\">"
         "<soap:address location=\"" +
-        XmlEscape(location) + "\"/></wsdl:port></wsdl:service>";
+        soap::XmlEscape(location) + "\"/></wsdl:port></wsdl:service>";
     out += "</wsdl:definitions>";
     return out;
 }

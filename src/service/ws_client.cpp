@@ -166,15 +166,15 @@ bool CWSClient::TestConnection() {
            text.find("error") == std::string::npos;
 }
 
-void CWSClient::Parameters::Add(const char* name, std::int32_t value) {
+void CWSClient::Parameters::Add(std::string_view name, std::int32_t value) {
     list_.emplace_back(name, LongToText(value));
 }
 
-void CWSClient::Parameters::Add(const char* name, bool value) {
+void CWSClient::Parameters::Add(std::string_view name, bool value) {
     list_.emplace_back(name, BoolToText(value));
 }
 
-void CWSClient::Parameters::Add(const char* name, const std::string& value) {
+void CWSClient::Parameters::Add(std::string_view name, const std::string& value) {
     list_.emplace_back(name, value);
 }
 
@@ -229,20 +229,6 @@ bool CWSClient::Run(const Operation& operation, WSResult& result) {
         result.Message = "Exception caught while processing Lumar response";
         return false;
     }
-}
-
-bool CWSClient::RunId(std::string_view method, std::function<void(Parameters&)> parameters,
-                      const char* idItem, WSIdResult& result) {
-    const std::string_view id(idItem);
-    return Run({method,
-                std::move(parameters),
-                [&](const std::string& name, const std::string& value) {
-                    if (name == id) {
-                        result.Id = LongFromText(value);
-                    }
-                },
-                {}},
-               result);
 }
 
 }  // namespace lumar

@@ -136,15 +136,15 @@ private:
     // Parameter names and plain (not yet encoded) values, in sending order.
     class Parameters {
     public:
-        void Add(const char* name, std::int32_t value);
-        void Add(const char* name, bool value);
-        void Add(const char* name, const std::string& value);
-        [[nodiscard]] const std::vector<std::pair<const char*, std::string>>& List() const {
+        void Add(std::string_view name, std::int32_t value);
+        void Add(std::string_view name, bool value);
+        void Add(std::string_view name, const std::string& value);
+        [[nodiscard]] const std::vector<std::pair<std::string_view, std::string>>& List() const {
             return list_;
         }
 
     private:
-        std::vector<std::pair<const char*, std::string>> list_;
+        std::vector<std::pair<std::string_view, std::string>> list_;
     };
 
     struct Operation {
@@ -157,11 +157,13 @@ private:
     };
 
     bool Run(const Operation& operation, WSResult& result);
-    bool RunId(std::string_view method, std::function<void(Parameters&)> parameters,
-               const char* idItem, WSIdResult& result);
-    template <typename Record>
-    bool RunList(std::string_view method, std::function<void(Parameters&)> parameters,
-                 WSListResult<Record>& result);
+    // The operation at index Op of the protocol's declaration: its parameters
+    // from the request's members, its result items into `targets` (an
+    // aggregate whose members take them in order, or the one value).
+    template <std::size_t Op, typename Request, typename Targets>
+    bool RunItems(const Request& request, Targets& targets, WSResult& result);
+    template <std::size_t Op, typename Request, typename Record>
+    bool RunList(const Request& request, WSListResult<Record>& result);
 
     bool instantiated_ = false;
     std::unique_ptr<soap::SoapCtrl> component_;

@@ -4,33 +4,37 @@
 //
 // The service sends "Result <Record>Count" and then, for every record, its
 // fields in declaration order under "Result <Record>s <Record> <field>". The
-// reader keeps a record index and a field counter: a field is stored in the
-// record at the index while the index is below Count, and a record is complete
-// when its last field arrives as the counter reaches the number of fields. A
-// record that lacks a field therefore never completes and the count check
-// fails.
+// reader keeps a record index and a field counter: a field is kept for the
+// record at the index while the index is below Count, and a record is
+// complete when its last field arrives as the counter reaches the number of
+// fields. A record that lacks a field therefore never completes and the
+// count check fails.
 //
-// Records are allocated as their fields arrive, never up front from the
+// A record joins the result when it completes, never up front from the
 // announced Count, so a hostile count cannot exhaust memory.
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <type_traits>
+#include <tuple>
 #include <unordered_map>
 
-#include "service/ws_record_layouts.h"
+#include "protocol/operations.h"
+#include "service/ws_declared.h"
 #include "service/ws_results.h"
 #include "service/ws_values.h"
 
 namespace lumar {
 
-template <typename Record>
+// Op is the index of the list operation in protocol::kOperations; Record's
+// members are its record type's fields in order.
+template <std::size_t Op, typename Record>
 class ListReader {
 public:
-    using Layout = RecordLayout<Record>;
-    using Owner = typename Layout::Owner;
+    using Members = DeclaredMembers<Op, DeclaredList::RecordFields>;
+    static_assert(Members::template kMatch<Record>,
+                  "the record's members must be the record type's fields in order");
 
     explicit ListReader(WSListResult<Record>& result) : result_(result) {}
 
@@ -41,6 +45,9 @@ public:
         if (name == names.count) {
             result_.Records.clear();
             result_.Count = LongFromText(value);
+            // The record being read was among those just cleared.
+            record_ = {};
+            recordStarted_ = false;
             return true;
         }
         const auto found = names.fields.find(std::string(name));
@@ -72,30 +79,23 @@ public:
         return false;
     }
 
-    // The item names of this record type, for callers that build answers.
-    static std::string CountItem() { return ItemNames().count; }
-    static std::string FieldItem(std::string_view field) {
-        return ItemPrefix() + std::string(field);
-    }
-
 private:
+    static constexpr const protocol::Record& kRecord = *protocol::kOperations[Op].record;
+    static constexpr std::size_t kFieldCount = kRecord.fields.size();
+
     struct Names {
         std::string count;
         std::unordered_map<std::string, std::size_t> fields;  // item name -> field index
     };
 
-    static std::string ItemPrefix() {
-        const std::string record(Layout::kName);
-        return "Result " + record + "s " + record + " ";
-    }
-
     static const Names& ItemNames() {
         static const Names names = [] {
             Names n;
-            n.count = "Result " + std::string(Layout::kName) + "Count";
-            const std::string prefix = ItemPrefix();
-            for (std::size_t i = 0; i < Layout::kFields.size(); ++i) {
-                n.fields.emplace(prefix + std::string(Layout::kFields[i].item), i);
+            n.count = "Result " + protocol::CountElement(kRecord);
+            const std::string prefix =
+                "Result " + protocol::ListElement(kRecord) + " " + std::string(kRecord.name) + " ";
+            for (std::size_t i = 0; i < kFieldCount; ++i) {
+                n.fields.emplace(prefix + std::string(kRecord.fields[i].name), i);
             }
             return n;
         }();
@@ -104,34 +104,40 @@ private:
 
     void ReadField(std::size_t index, std::string_view value) {
         if (recordIndex_ < result_.Count) {
-            const auto at = static_cast<std::size_t>(recordIndex_);
-            if (result_.Records.size() <= at) {
-                result_.Records.resize(at + 1);
-            }
-            Owner& record = result_.Records[at];
-            std::visit([&](auto member) { Store(record.*member, value); },
-                       Layout::kFields[index].member);
+            AtIndex(record_, index, [&](auto& member) { StoreValue(member, value); });
+            recordStarted_ = true;
         } else {
             valueDropped_ = true;
         }
         ++fieldCounter_;
-        const std::size_t fieldCount = Layout::kFields.size();
-        if (index == fieldCount - 1 && fieldCounter_ == static_cast<std::int64_t>(fieldCount)) {
-            ++recordIndex_;
-            fieldCounter_ = 0;
-            if (valueDropped_) {
-                ++incompleteRecords_;
-            }
-            valueDropped_ = false;
+        if (index == kFieldCount - 1 && fieldCounter_ == static_cast<std::int64_t>(kFieldCount)) {
+            CompleteRecord();
         }
     }
 
-    static void Store(std::int32_t& field, std::string_view value) { field = LongFromText(value); }
-    static void Store(bool& field, std::string_view value) { field = BoolFromText(value); }
-    static void Store(std::string& field, std::string_view value) { field = value; }
-    static void Store(DateTime& field, std::string_view value) { field = DateTimeFromTicks(value); }
+    void CompleteRecord() {
+        if (recordStarted_) {
+            const auto at = static_cast<std::size_t>(recordIndex_);
+            if (result_.Records.size() <= at) {
+                result_.Records.resize(at + 1);
+            }
+            result_.Records[at] =
+                std::apply([](auto&... members) { return Record{std::move(members)...}; }, record_);
+        }
+        record_ = {};
+        recordStarted_ = false;
+        ++recordIndex_;
+        fieldCounter_ = 0;
+        if (valueDropped_) {
+            ++incompleteRecords_;
+        }
+        valueDropped_ = false;
+    }
 
     WSListResult<Record>& result_;
+    // The fields of the record being read; they become a Record when it completes.
+    typename Members::Values record_{};
+    bool recordStarted_ = false;    // a field of it arrived below Count
     std::int64_t recordIndex_ = 0;  // also the number of completed records
     std::int64_t fieldCounter_ = 0;
     std::int64_t incompleteRecords_ = 0;  // completed records with dropped values

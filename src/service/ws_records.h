@@ -1,8 +1,10 @@
 #pragma once
 
 // The records that the service's list operations return. Plain data: public
-// fields named as the service names its elements, in the service's order.
-// A new record holds 0, false, empty texts and the zero date-time.
+// fields named as the service names its elements, in the order of the record
+// types of protocol/records.h (they are filled by position, checked at
+// compile time). A new record holds 0, false, empty texts and the zero
+// date-time.
 
 #include <cstdint>
 #include <string>

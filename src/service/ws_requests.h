@@ -1,9 +1,10 @@
 #pragma once
 
 // The request structures of the service operations. Each holds the
-// operation's parameters in the order they are sent; operations whose
-// parameter lists coincide share one structure. Identifiers left at 0 do not
-// restrict a list.
+// operation's parameters in the order they are sent, as protocol/operations.h
+// declares them (its members are sent by position, checked at compile time);
+// operations whose parameter lists coincide share one structure. Identifiers
+// left at 0 do not restrict a list.
 
 #include <cstdint>
 #include <string>

@@ -21,21 +21,18 @@ struct WSIdResult : WSResult {
     std::int32_t Id = 0;
 };
 
-struct LogonResult : WSResult {
+// The user a logon names, as "Logon" answers it.
+struct LogonUser {
     std::int32_t User_ID = 0;
     std::string Name;
     std::int32_t Authorisation_ID = 0;
     std::int32_t Administrator_ID = 0;
     std::string UserDescription;
+};
 
+struct LogonResult : WSResult, LogonUser {
     // Forgets the user; Message and ErrorCode stay as they are.
-    void clearUser() {
-        User_ID = 0;
-        Name.clear();
-        Authorisation_ID = 0;
-        Administrator_ID = 0;
-        UserDescription.clear();
-    }
+    void clearUser() { static_cast<LogonUser&>(*this) = LogonUser{}; }
 };
 
 struct LogResult : WSResult {

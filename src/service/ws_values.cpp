@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "protocol/wire_values.h"
+
 namespace lumar {
 
 namespace {
@@ -90,11 +92,27 @@ DateTime DateTimeFromTicks(std::string_view ticks) {
 }
 
 std::string LongToText(std::int32_t value) {
-    return std::to_string(value);
+    return protocol::WireLong(value);
 }
 
 std::string BoolToText(bool value) {
-    return value ? "1" : "0";
+    return protocol::WireBool(value);
+}
+
+void StoreValue(std::int32_t& member, std::string_view text) {
+    member = LongFromText(text);
+}
+
+void StoreValue(bool& member, std::string_view text) {
+    member = BoolFromText(text);
+}
+
+void StoreValue(std::string& member, std::string_view text) {
+    member = text;
+}
+
+void StoreValue(DateTime& member, std::string_view text) {
+    member = DateTimeFromTicks(text);
 }
 
 }  // namespace lumar

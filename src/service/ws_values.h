@@ -38,4 +38,11 @@ DateTime DateTimeFromSeconds(std::int64_t seconds);
 std::string LongToText(std::int32_t value);
 std::string BoolToText(bool value);
 
+// A result value into the member that holds it, by the conversions above
+// (a date-time from its ticks).
+void StoreValue(std::int32_t& member, std::string_view text);
+void StoreValue(bool& member, std::string_view text);
+void StoreValue(std::string& member, std::string_view text);
+void StoreValue(DateTime& member, std::string_view text);
+
 }  // namespace lumar

@@ -2,10 +2,14 @@
 
 #include <functional>
 #include <ostream>
+#include <set>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "protocol/operations.h"
 #include "service/ws_client.h"
 #include "ws_client_fixture.h"
 
@@ -15,14 +19,59 @@ namespace {
 using test::OkResult;
 using test::WSClientTest;
 using Params = std::vector<std::pair<std::string, std::string>>;
+// Values as they travel (percent-encoded, then XML-escaped), in the order of
+// the declared parameters, result items or record fields they belong to.
+using Values = std::vector<std::string>;
 
-// One row per operation: the request it sends (names, order and encoded
-// values as they arrive at the server), the answer, and a check of what the
-// operation read from it.
+const protocol::Operation& Declared(std::string_view method) {
+    const protocol::Operation* operation = protocol::FindOperation(method);
+    if (operation == nullptr) {
+        throw std::invalid_argument("no declared operation " + std::string(method));
+    }
+    return *operation;
+}
+
+// "<name>value</name>" for every declared item and its value.
+std::string Elements(std::span<const protocol::Item> items, const Values& values) {
+    EXPECT_EQ(items.size(), values.size());
+    std::string xml;
+    for (std::size_t i = 0; i < items.size() && i < values.size(); ++i) {
+        const std::string name(items[i].name);
+        xml += "<" + name + ">";
+        xml += values[i];
+        xml += "</" + name + ">";
+    }
+    return xml;
+}
+
+// The result items of an operation that answers items.
+std::string ItemAnswer(std::string_view method, const Values& values) {
+    return Elements(Declared(method).items, values);
+}
+
+// The count and the records of a list operation, each record's values in
+// field order.
+std::string ListAnswer(std::string_view method, const std::vector<Values>& records) {
+    const protocol::Record& record = *Declared(method).record;
+    const std::string name(record.name);
+    std::string xml = "<" + protocol::CountElement(record) + ">" + std::to_string(records.size()) +
+                      "</" + protocol::CountElement(record) + "><" + protocol::ListElement(record) +
+                      ">";
+    for (const Values& values : records) {
+        xml += "<" + name + ">";
+        xml += Elements(record.fields, values);
+        xml += "</" + name + ">";
+    }
+    return xml + "</" + protocol::ListElement(record) + ">";
+}
+
+// One row per operation: the request it sends (the values of the declared
+// parameters, encoded as they arrive at the server), the answer, and a check
+// of what the operation read from it.
 struct OperationCase {
     const char* method;
     std::function<bool(CWSClient&, std::string& failure)> call;
-    Params sent;
+    Values sent;
     std::string answerFields;
 };
 
@@ -49,7 +98,13 @@ TEST_P(OperationTest, SendsItsParametersAndReadsItsResult) {
     ASSERT_TRUE(seen.wellFormed) << seen.body;
     EXPECT_EQ(seen.operation, c.method);
     EXPECT_EQ(seen.operationNamespace, "http://orvane.example/WS/Lumar/2007/02/");
-    EXPECT_EQ(seen.parameters, c.sent);
+    const std::span<const protocol::Item> declared = Declared(c.method).params;
+    ASSERT_EQ(c.sent.size(), declared.size());
+    Params expected;
+    for (std::size_t i = 0; i < declared.size(); ++i) {
+        expected.emplace_back(declared[i].name, c.sent[i]);
+    }
+    EXPECT_EQ(seen.parameters, expected);
 }
 
 // Runs an identifier operation and checks the identifier it read.
@@ -87,8 +142,12 @@ PublicationRequest Publication() {
     return r;
 }
 
-const Params kPublicationParams = {{"LogUser_ID", "7"}, {"Publication_ID", "4711"}};
-const std::string kPublicationId = "<Publication_ID>4711</Publication_ID>";
+Values PublicationValues() {
+    return {"7", "4711"};
+}
+Values PublicationId() {
+    return {"4711"};
+}
 
 template <typename Request>
 Request PublicationFields(Request r) {
@@ -112,24 +171,26 @@ Request PublicationFields(Request r) {
 
 // The fourteen publication fields as they arrive: percent-encoded, then
 // XML-escaped, bools as 1 and 0.
-const Params kPublicationFieldParams = {
-    {"Publication_status_ID", "2"},
-    {"Language_ID", "3"},
-    {"NIMBA_code", "N-1"},
-    {"Lumar_code", "L&amp;1"},
-    {"SAP_code", "SAP&lt;1&gt;"},
-    {"Abbreviation", "&apos;ab&apos;"},
-    {"Description", "&quot;Tax&quot; law%0avolume 2"},
-    {"Remarks", "100%25 caf%e9"},
-    {"Colour_print", "1"},
-    {"Tab_sheets", "0"},
-    {"Max_page_count_per_binder", "800"},
-    {"Binder_type_ID", "4"},
-    {"Printing_ID", "5"},
-    {"Administrator_ID", "6"},
-};
+Values PublicationFieldValues() {
+    return {
+        "2",                               // Publication_status_ID
+        "3",                               // Language_ID
+        "N-1",                             // NIMBA_code
+        "L&amp;1",                         // Lumar_code
+        "SAP&lt;1&gt;",                    // SAP_code
+        "&apos;ab&apos;",                  // Abbreviation
+        "&quot;Tax&quot; law%0avolume 2",  // Description
+        "100%25 caf%e9",                   // Remarks
+        "1",                               // Colour_print
+        "0",                               // Tab_sheets
+        "800",                             // Max_page_count_per_binder
+        "4",                               // Binder_type_ID
+        "5",                               // Printing_ID
+        "6",                               // Administrator_ID
+    };
+}
 
-Params Concat(Params head, const Params& tail) {
+Values Concat(Values head, const Values& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
 }
@@ -149,50 +210,57 @@ PublicationInfoListRequest PublicationFilter() {
     return r;
 }
 
-const Params kPublicationFilterParams = {
-    {"LogUser_ID", "7"},       {"Publication_ID", "1"}, {"Publication_status_ID", "2"},
-    {"Language_ID", "3"},      {"Binder_type_ID", "4"}, {"Printing_ID", "5"},
-    {"Administrator_ID", "6"}, {"Update_user_ID", "8"}, {"Update_status_ID", "9"},
-    {"Merge_status_ID", "10"},
-};
+Values PublicationFilterValues() {
+    return {"7", "1", "2", "3", "4", "5", "6", "8", "9", "10"};
+}
 
 // One complete publication record, every field with its own value; `id`
 // distinguishes records.
-std::string PublicationInfoFields(const std::string& id) {
-    return "<Publication_ID>" + id +
-           "</Publication_ID>"
-           "<Publication_status_ID>2</Publication_status_ID>"
-           "<Publication_status_Name>Released</Publication_status_Name>"
-           "<Language_ID>3</Language_ID><Language_Name>Deutsch</Language_Name>"
-           "<NIMBA_code>NIM</NIMBA_code><Lumar_code>LUM</Lumar_code><SAP_code>SAP9</SAP_code>"
-           "<Abbreviation>ABB</Abbreviation><Description>Tax%20law%0aII</Description>"
-           "<Remarks>R%e9m</Remarks><Colour_print>1</Colour_print><Tab_sheets>2</Tab_sheets>"
-           "<Max_page_count_per_binder>800</Max_page_count_per_binder>"
-           "<Binder_count>12</Binder_count><Binder_count_OK>11</Binder_count_OK>"
-           "<Page_count>9000</Page_count><Binder_type_ID>4</Binder_type_ID>"
-           "<Binder_type_Name>Ring</Binder_type_Name><Printing_ID>5</Printing_ID>"
-           "<Printing_Name>Offset</Printing_Name><Administrator_ID>6</Administrator_ID>"
-           "<Administrator_Name>Ann</Administrator_Name>"
-           "<Administrator_Manager>Max</Administrator_Manager>"
-           "<Update_user_ID>8</Update_user_ID><Update_user_Name>Udo</Update_user_Name>"
-           "<Update_status_ID>1</Update_status_ID>"
-           "<Update_status_Name>released</Update_status_Name>"
-           "<Update_status_DT_Ticks>621356004000000000</Update_status_DT_Ticks>"
-           "<Create_DT_Ticks>0</Create_DT_Ticks>"
-           "<Publication_ID_previous>30</Publication_ID_previous>"
-           "<Supplement_ID_done>31</Supplement_ID_done>"
-           "<Supplement_number_done>32</Supplement_number_done>"
-           "<Merge_ID_done>33</Merge_ID_done><Publication_ID_next>34</Publication_ID_next>"
-           "<Supplement_ID_next>35</Supplement_ID_next>"
-           "<Supplement_number_next>36</Supplement_number_next>"
-           "<Merge_ID_next>37</Merge_ID_next><Merge_status_ID>38</Merge_status_ID>"
-           "<Merge_status_Name>open</Merge_status_Name>";
+Values PublicationInfoValues(const std::string& id) {
+    return {id,                    // Publication_ID
+            "2",                   // Publication_status_ID
+            "Released",            // Publication_status_Name
+            "3",                   // Language_ID
+            "Deutsch",             // Language_Name
+            "NIM",                 // NIMBA_code
+            "LUM",                 // Lumar_code
+            "SAP9",                // SAP_code
+            "ABB",                 // Abbreviation
+            "Tax%20law%0aII",      // Description
+            "R%e9m",               // Remarks
+            "1",                   // Colour_print
+            "2",                   // Tab_sheets
+            "800",                 // Max_page_count_per_binder
+            "12",                  // Binder_count
+            "11",                  // Binder_count_OK
+            "9000",                // Page_count
+            "4",                   // Binder_type_ID
+            "Ring",                // Binder_type_Name
+            "5",                   // Printing_ID
+            "Offset",              // Printing_Name
+            "6",                   // Administrator_ID
+            "Ann",                 // Administrator_Name
+            "Max",                 // Administrator_Manager
+            "8",                   // Update_user_ID
+            "Udo",                 // Update_user_Name
+            "1",                   // Update_status_ID
+            "released",            // Update_status_Name
+            "621356004000000000",  // Update_status_DT_Ticks
+            "0",                   // Create_DT_Ticks
+            "30",                  // Publication_ID_previous
+            "31",                  // Supplement_ID_done
+            "32",                  // Supplement_number_done
+            "33",                  // Merge_ID_done
+            "34",                  // Publication_ID_next
+            "35",                  // Supplement_ID_next
+            "36",                  // Supplement_number_next
+            "37",                  // Merge_ID_next
+            "38",                  // Merge_status_ID
+            "open"};               // Merge_status_Name
 }
 
-std::string PublicationList(const std::string& record) {
-    return "<" + record + "Count>2</" + record + "Count><" + record + "s><" + record + ">" +
-           PublicationInfoFields("100") + "</" + record + "><" + record + ">" +
-           PublicationInfoFields("101") + "</" + record + "></" + record + "s>";
+std::string PublicationList(std::string_view method) {
+    return ListAnswer(method, {PublicationInfoValues("100"), PublicationInfoValues("101")});
 }
 
 void CheckPublicationInfo(const PublicationInfoRecord& r, std::int32_t id) {
@@ -246,21 +314,14 @@ void CheckPublicationList(const WSListResult<Record>& result) {
     CheckPublicationInfo(result.Records[1], 101);
 }
 
-std::string DocumentRecords(const std::string& record, const std::string& idName) {
-    std::string xml = "<" + record + "Count>2</" + record + "Count><" + record + "s>";
+// Two records of binder documents or supplements: identifiers 21 and 22.
+std::string DocumentRecords(std::string_view method) {
+    std::vector<Values> records;
     for (const char* id : {"21", "22"}) {
-        xml += "<" + record + "><" + idName + ">" + id + "</" + idName +
-               "><Publication_ID>4711</Publication_ID>";
-        xml += idName == "BinderDoc_ID" ? "<Binder_number>3</Binder_number>"
-                                        : "<Supplement_number>3</Supplement_number>";
-        xml +=
-            "<Page_count>120</Page_count><Doc_file>abc3H007.pdf</Doc_file>"
-            "<Annotation_data>[[p1]]%0a[[p2]]</Annotation_data><Pdf_version>1.3</Pdf_version>"
-            "<Pdf_font_error_count>1</Pdf_font_error_count><Pdf_OK>1</Pdf_OK>"
-            "<User_ID>9</User_ID></" +
-            record + ">";
+        records.push_back(
+            {id, "4711", "3", "120", "abc3H007.pdf", "[[p1]]%0a[[p2]]", "1.3", "1", "1", "9"});
     }
-    return xml + "</" + record + "s>";
+    return ListAnswer(method, records);
 }
 
 template <typename Record>
@@ -288,14 +349,10 @@ Request DocumentFields(Request r) {
     return r;
 }
 
-const Params kDocumentFieldParams = {
-    {"Page_count", "120"},
-    {"Doc_file", "abc3H007.pdf"},
-    {"Annotation_data", "[[TABSHEET]]%0d%0a&lt;p&gt;"},
-    {"Pdf_version", "1.3"},
-    {"Pdf_font_error_count", "2"},
-    {"Pdf_OK", "1"},
-};
+// Page_count to Pdf_OK as they arrive.
+Values DocumentFieldValues() {
+    return {"120", "abc3H007.pdf", "[[TABSHEET]]%0d%0a&lt;p&gt;", "1.3", "2", "1"};
+}
 
 template <typename Request>
 Request Binder(Request r) {
@@ -311,11 +368,8 @@ Request Supplement(Request r) {
     return r;
 }
 
-template <typename Record, typename IdField>
-std::string Lookup(const std::string& record, const std::string& idName, IdField) {
-    return "<" + record + "Count>2</" + record + "Count><" + record + "s><" + record + "><" +
-           idName + ">1</" + idName + "><Name>First</Name></" + record + "><" + record + "><" +
-           idName + ">2</" + idName + "><Name>Zw%f6lf</Name></" + record + "></" + record + "s>";
+std::string Lookup(std::string_view method) {
+    return ListAnswer(method, {{"1", "First"}, {"2", "Zw%f6lf"}});
 }
 
 template <typename Record, typename Id>
@@ -342,31 +396,27 @@ std::vector<OperationCase> Operations() {
     LogonRequest logon;
     logon.Login = " jdoe";
     logon.Password = ";<=&";
-    cases.push_back(
-        {"Logon",
-         [logon](CWSClient& client, std::string& failure) {
-             LogonResult result;
-             const bool ok = client.Logon(logon, result);
-             failure = result.Message;
-             EXPECT_EQ(result.User_ID, 7);
-             EXPECT_EQ(result.Name, "jdoe");
-             EXPECT_EQ(result.Authorisation_ID, 4);
-             EXPECT_EQ(result.Administrator_ID, 2);
-             EXPECT_EQ(result.UserDescription,
-                       "John D\xF6"
-                       "e");
-             return ok;
-         },
-         {{"Login", " jdoe"}, {"Password", ";&lt;=&amp;"}},
-         "<User_ID>7</User_ID><Name>jdoe</Name><Authorisation_ID>4</Authorisation_ID>"
-         "<Administrator_ID>2</Administrator_ID><UserDescription>John D%f6e</UserDescription>"});
+    cases.push_back({"Logon",
+                     [logon](CWSClient& client, std::string& failure) {
+                         LogonResult result;
+                         const bool ok = client.Logon(logon, result);
+                         failure = result.Message;
+                         EXPECT_EQ(result.User_ID, 7);
+                         EXPECT_EQ(result.Name, "jdoe");
+                         EXPECT_EQ(result.Authorisation_ID, 4);
+                         EXPECT_EQ(result.Administrator_ID, 2);
+                         EXPECT_EQ(result.UserDescription,
+                                   "John D\xF6"
+                                   "e");
+                         return ok;
+                     },
+                     {" jdoe", ";&lt;=&amp;"},
+                     ItemAnswer("Logon", {"7", "jdoe", "4", "2", "John D%f6e"})});
 
     LogoffRequest logoff;
     logoff.User_ID = 7;
-    cases.push_back({"Logoff",
-                     IdCall(&CWSClient::Logoff, logoff, 7),
-                     {{"User_ID", "7"}},
-                     "<User_ID>7</User_ID>"});
+    cases.push_back(
+        {"Logoff", IdCall(&CWSClient::Logoff, logoff, 7), {"7"}, ItemAnswer("Logoff", {"7"})});
 
     LogRequest log;
     log.Severity = 2;
@@ -379,17 +429,19 @@ std::vector<OperationCase> Operations() {
                          EXPECT_EQ(result.LogData, "[DEBUG] Plugin test");
                          return ok;
                      },
-                     {{"Severity", "2"}, {"Message", "Plugin test"}},
-                     "<LogData>[DEBUG] Plugin test</LogData>"});
+                     {"2", "Plugin test"},
+                     ItemAnswer("Log", {"[DEBUG] Plugin test"})});
 
     cases.push_back(
         {"PublicationInsert",
          IdCall(&CWSClient::PublicationInsert, PublicationFields(PublicationInsertRequest{}), 4711),
-         Concat({{"LogUser_ID", "7"}}, kPublicationFieldParams), kPublicationId});
+         Concat({"7"}, PublicationFieldValues()),
+         ItemAnswer("PublicationInsert", PublicationId())});
     PublicationUpdateRequest update = PublicationFields(PublicationUpdateRequest{});
     update.Publication_ID = 4711;
     cases.push_back({"PublicationUpdate", IdCall(&CWSClient::PublicationUpdate, update, 4711),
-                     Concat(kPublicationParams, kPublicationFieldParams), kPublicationId});
+                     Concat(PublicationValues(), PublicationFieldValues()),
+                     ItemAnswer("PublicationUpdate", PublicationId())});
 
     const std::pair<const char*, bool (CWSClient::*)(const PublicationRequest&, WSIdResult&)>
         publicationCalls[] = {
@@ -401,42 +453,35 @@ std::vector<OperationCase> Operations() {
             {"PublicationRevert", &CWSClient::PublicationRevert},
         };
     for (const auto& [method, operation] : publicationCalls) {
-        cases.push_back(
-            {method, IdCall(operation, Publication(), 4711), kPublicationParams, kPublicationId});
+        cases.push_back({method, IdCall(operation, Publication(), 4711), PublicationValues(),
+                         ItemAnswer(method, PublicationId())});
     }
 
     cases.push_back({"PublicationInfoList",
                      ListCall(&CWSClient::PublicationInfoList, PublicationFilter(),
                               std::function<void(const WSListResult<PublicationInfoRecord>&)>(
                                   CheckPublicationList<PublicationInfoRecord>)),
-                     kPublicationFilterParams, PublicationList("PublicationInfoRecord")});
+                     PublicationFilterValues(), PublicationList("PublicationInfoList")});
     cases.push_back({"PublicationLastInfoList",
                      ListCall(&CWSClient::PublicationLastInfoList, PublicationFilter(),
                               std::function<void(const WSListResult<PublicationLastInfoRecord>&)>(
                                   CheckPublicationList<PublicationLastInfoRecord>)),
-                     kPublicationFilterParams, PublicationList("PublicationLastInfoRecord")});
+                     PublicationFilterValues(), PublicationList("PublicationLastInfoList")});
 
     BinderDocInsertRequest binderInsert = Binder(BinderDocInsertRequest{});
     binderInsert.Publication_update = true;
-    cases.push_back(
-        {"BinderDocInsert", IdCall(&CWSClient::BinderDocInsert, binderInsert, 21),
-         Concat(Concat({{"LogUser_ID", "7"}, {"Publication_ID", "4711"}, {"Binder_number", "3"}},
-                       kDocumentFieldParams),
-                {{"Publication_update", "1"}}),
-         "<BinderDoc_ID>21</BinderDoc_ID>"});
+    cases.push_back({"BinderDocInsert", IdCall(&CWSClient::BinderDocInsert, binderInsert, 21),
+                     Concat(Concat({"7", "4711", "3"}, DocumentFieldValues()), {"1"}),
+                     ItemAnswer("BinderDocInsert", {"21"})});
     BinderDocUpdateRequest binderUpdate = Binder(BinderDocUpdateRequest{});
     binderUpdate.BinderDoc_ID = 21;
     cases.push_back({"BinderDocUpdate", IdCall(&CWSClient::BinderDocUpdate, binderUpdate, 21),
-                     Concat({{"LogUser_ID", "7"},
-                             {"BinderDoc_ID", "21"},
-                             {"Publication_ID", "4711"},
-                             {"Binder_number", "3"}},
-                            kDocumentFieldParams),
-                     "<BinderDoc_ID>21</BinderDoc_ID>"});
+                     Concat({"7", "21", "4711", "3"}, DocumentFieldValues()),
+                     ItemAnswer("BinderDocUpdate", {"21"})});
     cases.push_back({"BinderDocDelete",
                      IdCall(&CWSClient::BinderDocDelete, BinderDocDeleteRequest{7, 21}, 21),
-                     {{"LogUser_ID", "7"}, {"BinderDoc_ID", "21"}},
-                     "<BinderDoc_ID>21</BinderDoc_ID>"});
+                     {"7", "21"},
+                     ItemAnswer("BinderDocDelete", {"21"})});
     cases.push_back({"BinderDocList",
                      ListCall(&CWSClient::BinderDocList, BinderDocListRequest{7, 21, 4711, 3, 1, 9},
                               std::function<void(const WSListResult<BinderDocRecord>&)>(
@@ -448,33 +493,23 @@ std::vector<OperationCase> Operations() {
                                       EXPECT_EQ(result.Records[1].Binder_number, 3);
                                       CheckDocument(result.Records[1]);
                                   })),
-                     {{"LogUser_ID", "7"},
-                      {"BinderDoc_ID", "21"},
-                      {"Publication_ID", "4711"},
-                      {"Binder_number", "3"},
-                      {"Annotation_dataGet", "1"},
-                      {"User_ID", "9"}},
-                     DocumentRecords("BinderDocRecord", "BinderDoc_ID")});
+                     {"7", "21", "4711", "3", "1", "9"},
+                     DocumentRecords("BinderDocList")});
 
     cases.push_back(
         {"SupplementInsert",
          IdCall(&CWSClient::SupplementInsert, Supplement(SupplementInsertRequest{}), 31),
-         Concat({{"LogUser_ID", "7"}, {"Publication_ID", "4711"}, {"Supplement_number", "3"}},
-                kDocumentFieldParams),
-         "<Supplement_ID>31</Supplement_ID>"});
+         Concat({"7", "4711", "3"}, DocumentFieldValues()),
+         ItemAnswer("SupplementInsert", {"31"})});
     SupplementUpdateRequest supplementUpdate = Supplement(SupplementUpdateRequest{});
     supplementUpdate.Supplement_ID = 31;
     cases.push_back({"SupplementUpdate", IdCall(&CWSClient::SupplementUpdate, supplementUpdate, 31),
-                     Concat({{"LogUser_ID", "7"},
-                             {"Supplement_ID", "31"},
-                             {"Publication_ID", "4711"},
-                             {"Supplement_number", "3"}},
-                            kDocumentFieldParams),
-                     "<Supplement_ID>31</Supplement_ID>"});
+                     Concat({"7", "31", "4711", "3"}, DocumentFieldValues()),
+                     ItemAnswer("SupplementUpdate", {"31"})});
     cases.push_back({"SupplementDelete",
                      IdCall(&CWSClient::SupplementDelete, SupplementDeleteRequest{7, 31}, 31),
-                     {{"LogUser_ID", "7"}, {"Supplement_ID", "31"}},
-                     "<Supplement_ID>31</Supplement_ID>"});
+                     {"7", "31"},
+                     ItemAnswer("SupplementDelete", {"31"})});
     cases.push_back(
         {"SupplementList",
          ListCall(&CWSClient::SupplementList, SupplementListRequest{7, 31, 4711, 3, 0, 9},
@@ -487,66 +522,42 @@ std::vector<OperationCase> Operations() {
                           EXPECT_EQ(result.Records[1].Supplement_number, 3);
                           CheckDocument(result.Records[1]);
                       })),
-         {{"LogUser_ID", "7"},
-          {"Supplement_ID", "31"},
-          {"Publication_ID", "4711"},
-          {"Supplement_number", "3"},
-          {"Annotation_dataGet", "0"},
-          {"User_ID", "9"}},
-         DocumentRecords("SupplementRecord", "Supplement_ID")});
+         {"7", "31", "4711", "3", "0", "9"},
+         DocumentRecords("SupplementList")});
 
     cases.push_back(
         {"MergeInsert",
          IdCall(&CWSClient::MergeInsert, MergeInsertRequest{7, 4711, 31, "REPLACE 1 2\n", 1}, 41),
-         {{"LogUser_ID", "7"},
-          {"Publication_ID", "4711"},
-          {"Supplement_ID", "31"},
-          {"Merge_data", "REPLACE 1 2%0a"},
-          {"Merge_status_ID", "1"}},
-         "<Merge_ID>41</Merge_ID>"});
+         {"7", "4711", "31", "REPLACE 1 2%0a", "1"},
+         ItemAnswer("MergeInsert", {"41"})});
     cases.push_back({"MergeUpdate",
                      IdCall(&CWSClient::MergeUpdate,
                             MergeUpdateRequest{7, 41, 4711, 31, "INSERT 3 <4>", 2}, 41),
-                     {{"LogUser_ID", "7"},
-                      {"Merge_ID", "41"},
-                      {"Publication_ID", "4711"},
-                      {"Supplement_ID", "31"},
-                      {"Merge_data", "INSERT 3 &lt;4&gt;"},
-                      {"Merge_status_ID", "2"}},
-                     "<Merge_ID>41</Merge_ID>"});
+                     {"7", "41", "4711", "31", "INSERT 3 &lt;4&gt;", "2"},
+                     ItemAnswer("MergeUpdate", {"41"})});
     cases.push_back({"MergeDelete",
                      IdCall(&CWSClient::MergeDelete, MergeDeleteRequest{7, 41}, 41),
-                     {{"LogUser_ID", "7"}, {"Merge_ID", "41"}},
-                     "<Merge_ID>41</Merge_ID>"});
-    cases.push_back(
-        {"MergeList",
-         ListCall(&CWSClient::MergeList, MergeListRequest{7, 41, 4711, 31, 1, 2, 9},
-                  std::function<void(const WSListResult<MergeRecord>&)>(
-                      [](const WSListResult<MergeRecord>& result) {
-                          ASSERT_EQ(result.Count, 1);
-                          ASSERT_EQ(result.Records.size(), 1u);
-                          const MergeRecord& r = result.Records[0];
-                          EXPECT_EQ(r.Merge_ID, 41);
-                          EXPECT_EQ(r.Publication_ID, 4711);
-                          EXPECT_EQ(r.Supplement_ID, 31);
-                          EXPECT_EQ(r.Merge_data, "REPLACE 1 2\n");
-                          EXPECT_EQ(r.Merge_status_ID, 2);
-                          EXPECT_EQ(r.User_ID, 9);
-                          EXPECT_TRUE(r.Create_DT.Valid);
-                          EXPECT_GE(r.Create_DT.Year, 2024);
-                      })),
-         {{"LogUser_ID", "7"},
-          {"Merge_ID", "41"},
-          {"Publication_ID", "4711"},
-          {"Supplement_ID", "31"},
-          {"Merge_dataGet", "1"},
-          {"Merge_status_ID", "2"},
-          {"User_ID", "9"}},
-         "<MergeRecordCount>1</MergeRecordCount><MergeRecords><MergeRecord>"
-         "<Merge_ID>41</Merge_ID><Publication_ID>4711</Publication_ID>"
-         "<Supplement_ID>31</Supplement_ID><Merge_data>REPLACE 1 2%0a</Merge_data>"
-         "<Merge_status_ID>2</Merge_status_ID><User_ID>9</User_ID>"
-         "<Create_DT_Ticks>638448104960000000</Create_DT_Ticks></MergeRecord></MergeRecords>"});
+                     {"7", "41"},
+                     ItemAnswer("MergeDelete", {"41"})});
+    cases.push_back({"MergeList",
+                     ListCall(&CWSClient::MergeList, MergeListRequest{7, 41, 4711, 31, 1, 2, 9},
+                              std::function<void(const WSListResult<MergeRecord>&)>(
+                                  [](const WSListResult<MergeRecord>& result) {
+                                      ASSERT_EQ(result.Count, 1);
+                                      ASSERT_EQ(result.Records.size(), 1u);
+                                      const MergeRecord& r = result.Records[0];
+                                      EXPECT_EQ(r.Merge_ID, 41);
+                                      EXPECT_EQ(r.Publication_ID, 4711);
+                                      EXPECT_EQ(r.Supplement_ID, 31);
+                                      EXPECT_EQ(r.Merge_data, "REPLACE 1 2\n");
+                                      EXPECT_EQ(r.Merge_status_ID, 2);
+                                      EXPECT_EQ(r.User_ID, 9);
+                                      EXPECT_TRUE(r.Create_DT.Valid);
+                                      EXPECT_GE(r.Create_DT.Year, 2024);
+                                  })),
+                     {"7", "41", "4711", "31", "1", "2", "9"},
+                     ListAnswer("MergeList", {{"41", "4711", "31", "REPLACE 1 2%0a", "2", "9",
+                                               "638448104960000000"}})});
 
     cases.push_back(
         {"UserInfoList",
@@ -564,38 +575,29 @@ std::vector<OperationCase> Operations() {
                           EXPECT_EQ(r.Administrator_Name, "Bob");
                           EXPECT_EQ(r.Administrator_Manager, "Carla");
                       })),
-         {{"LogUser_ID", "7"},
-          {"User_ID", "8"},
-          {"Authorisation_ID", "4"},
-          {"Administrator_ID", "2"}},
-         "<UserInfoRecordCount>1</UserInfoRecordCount><UserInfoRecords><UserInfoRecord>"
-         "<User_ID>8</User_ID><Name>anna</Name><Authorisation_ID>4</Authorisation_ID>"
-         "<Authorisation_Name>Editor</Authorisation_Name><Administrator_ID>2</Administrator_ID>"
-         "<Administrator_Name>Bob</Administrator_Name>"
-         "<Administrator_Manager>Carla</Administrator_Manager>"
-         "</UserInfoRecord></UserInfoRecords>"});
+         {"7", "8", "4", "2"},
+         ListAnswer("UserInfoList", {{"8", "anna", "4", "Editor", "2", "Bob", "Carla"}})});
 
-    cases.push_back(
-        {"PublicationStatusList",
-         ListCall(&CWSClient::PublicationStatusList, LookupRequest(),
-                  CheckLookup(&PublicationStatusRecord::Publication_status_ID)),
-         {{"LogUser_ID", "7"}},
-         Lookup<PublicationStatusRecord>("PublicationStatusRecord", "Publication_status_ID", 0)});
+    cases.push_back({"PublicationStatusList",
+                     ListCall(&CWSClient::PublicationStatusList, LookupRequest(),
+                              CheckLookup(&PublicationStatusRecord::Publication_status_ID)),
+                     {"7"},
+                     Lookup("PublicationStatusList")});
     cases.push_back({"LanguageList",
                      ListCall(&CWSClient::LanguageList, LookupRequest(),
                               CheckLookup(&LanguageRecord::Language_ID)),
-                     {{"LogUser_ID", "7"}},
-                     Lookup<LanguageRecord>("LanguageRecord", "Language_ID", 0)});
+                     {"7"},
+                     Lookup("LanguageList")});
     cases.push_back({"BinderTypeList",
                      ListCall(&CWSClient::BinderTypeList, LookupRequest(),
                               CheckLookup(&BinderTypeRecord::Binder_type_ID)),
-                     {{"LogUser_ID", "7"}},
-                     Lookup<BinderTypeRecord>("BinderTypeRecord", "Binder_type_ID", 0)});
+                     {"7"},
+                     Lookup("BinderTypeList")});
     cases.push_back({"PrintingList",
                      ListCall(&CWSClient::PrintingList, LookupRequest(),
                               CheckLookup(&PrintingRecord::Printing_ID)),
-                     {{"LogUser_ID", "7"}},
-                     Lookup<PrintingRecord>("PrintingRecord", "Printing_ID", 0)});
+                     {"7"},
+                     Lookup("PrintingList")});
     cases.push_back({"ColourList",
                      ListCall(&CWSClient::ColourList, ColourListRequest{7, 0},
                               std::function<void(const WSListResult<ColourRecord>&)>(
@@ -610,10 +612,8 @@ std::vector<OperationCase> Operations() {
                                       EXPECT_EQ(r.G, 255);
                                       EXPECT_EQ(r.B, -5);
                                   })),
-                     {{"LogUser_ID", "7"}, {"Colour_ID", "0"}},
-                     "<ColourRecordCount>1</ColourRecordCount><ColourRecords><ColourRecord>"
-                     "<Colour_ID>5</Colour_ID><Name>Yellow</Name><R>300</R><G>255</G><B>-5</B>"
-                     "</ColourRecord></ColourRecords>"});
+                     {"7", "0"},
+                     ListAnswer("ColourList", {{"5", "Yellow", "300", "255", "-5"}})});
     return cases;
 }
 
@@ -622,8 +622,17 @@ INSTANTIATE_TEST_SUITE_P(All, OperationTest, ::testing::ValuesIn(Operations()),
                              return std::string(info.param.method);
                          });
 
-TEST(Operations, EveryOperationIsCovered) {
-    EXPECT_EQ(Operations().size(), 31u);
+TEST(Operations, EveryDeclaredOperationIsCovered) {
+    std::set<std::string> covered;
+    for (const OperationCase& c : Operations()) {
+        EXPECT_TRUE(covered.insert(c.method).second) << c.method << " twice";
+    }
+    std::set<std::string> declared;
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        declared.insert(std::string(operation.method));
+    }
+    EXPECT_EQ(covered, declared);
+    EXPECT_EQ(declared.size(), 31u);
 }
 
 // The list cases, on "ColourList": how the count item and the records

@@ -16,11 +16,32 @@ int DigitValue(char c) {
     return code <= '9' ? code - '0' : code - 'a' + 10;
 }
 
-}  // namespace
+void AppendXmlEscaped(std::string& out, char c) {
+    switch (c) {
+    case '&':
+        out += "&amp;";
+        break;
+    case '<':
+        out += "&lt;";
+        break;
+    case '>':
+        out += "&gt;";
+        break;
+    case '\'':
+        out += "&apos;";
+        break;
+    case '"':
+        out += "&quot;";
+        break;
+    default:
+        out.push_back(c);
+    }
+}
 
-std::string PercentEncode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// Percent-encodes the text up to its first NUL into `out`; the bytes that
+// stay as they are go through appendPlain.
+template <typename AppendPlain>
+void AppendPercentEncoded(std::string& out, std::string_view text, AppendPlain appendPlain) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == 0) {
@@ -31,9 +52,17 @@ std::string PercentEncode(std::string_view text) {
             out.push_back(kHexDigits[byte >> 4]);
             out.push_back(kHexDigits[byte & 0x0F]);
         } else {
-            out.push_back(c);
+            appendPlain(c);
         }
     }
+}
+
+}  // namespace
+
+std::string PercentEncode(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendPercentEncoded(out, text, [&out](char c) { out.push_back(c); });
     return out;
 }
 
@@ -41,27 +70,14 @@ std::string XmlEscape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out.push_back(c);
-        }
+        AppendXmlEscaped(out, c);
     }
     return out;
+}
+
+void AppendWireValue(std::string& out, std::string_view bytes) {
+    // Percent-encoding leaves printable ASCII only, which XML then escapes.
+    AppendPercentEncoded(out, bytes, [&out](char c) { AppendXmlEscaped(out, c); });
 }
 
 std::string PercentDecode(std::string_view text) {

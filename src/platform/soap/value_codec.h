@@ -19,6 +19,11 @@ std::string PercentEncode(std::string_view text);
 // ">", "'" and the double quote by their XML entities.
 std::string XmlEscape(std::string_view text);
 
+// Appends XmlEscape(PercentEncode(bytes)), the form in which a value stands in
+// a request or an answer, to `out` in one pass without the two intermediate
+// texts (an answer writes thousands of values).
+void AppendWireValue(std::string& out, std::string_view bytes);
+
 // Undoes PercentEncode: a "%" followed by at least two more characters takes
 // them as two hexadecimal digits (lower-cased, not validated: the byte is the
 // low eight bits of the arithmetic), any other byte is copied, including a

@@ -18,6 +18,7 @@
 #include "fixtures/service/reference_service.h"
 #include "lumar-service/operation_table.h"
 #include "lumar-service/sqlite_db.h"
+#include "protocol/operations.h"
 #include "soap_test_client.h"
 
 namespace lumar::service_test {
@@ -361,12 +362,33 @@ TEST_F(BadInput, WsdlDescribesEveryOperation) {
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(wsdl->body.c_str()));
     const pugi::xml_node portType = document.child("wsdl:definitions").child("wsdl:portType");
-    int operations = 0;
+    std::vector<std::string> listed;
     for (pugi::xml_node operation : portType.children("wsdl:operation")) {
         EXPECT_NE(service_app::FindOperation(operation.attribute("name").value()), nullptr);
-        ++operations;
+        listed.emplace_back(operation.attribute("name").value());
     }
-    EXPECT_EQ(operations, 31);
+    EXPECT_EQ(listed.size(), 31u);
+    // Every declared operation, in declaration order, with its parameters in
+    // sending order.
+    std::vector<std::string> declared;
+    for (const protocol::Operation& operation : protocol::kOperations) {
+        declared.emplace_back(operation.method);
+        const std::string request = "//*[local-name()='element'][@name='" +
+                                    std::string(operation.method) +
+                                    "']//*[local-name()='sequence']";
+        const pugi::xpath_node sequence = document.select_node(request.c_str());
+        ASSERT_TRUE(sequence) << operation.method;
+        std::vector<std::string> params;
+        for (pugi::xml_node element : sequence.node().children()) {
+            params.emplace_back(element.attribute("name").value());
+        }
+        std::vector<std::string> declaredParams;
+        for (const protocol::Item& param : operation.params) {
+            declaredParams.emplace_back(param.name);
+        }
+        EXPECT_EQ(params, declaredParams) << operation.method;
+    }
+    EXPECT_EQ(listed, declared);
     // The request element of BinderDocInsert lists the parameters in sending order.
     const pugi::xpath_node insert = document.select_node(
         "//*[local-name()='element'][@name='BinderDocInsert']//*[local-name()='sequence']");

@@ -7,7 +7,7 @@
 #include "lumar-service/password.h"
 #include "lumar-service/request_params.h"
 #include "lumar-service/soap_request.h"
-#include "lumar-service/wire_codec.h"
+#include "platform/soap/value_codec.h"
 
 namespace lumar::service_test {
 
@@ -45,7 +45,7 @@ void CollectLeaves(const pugi::xml_node& node, const std::string& path, Answer& 
         }
     }
     if (!hasElement) {
-        answer.items.emplace_back(path, PercentDecode(node.child_value()));
+        answer.items.emplace_back(path, soap::PercentDecode(node.child_value()));
     }
 }
 
@@ -128,7 +128,7 @@ std::string SoapTestClient::Envelope(std::string_view method, const Params& para
     body += kServiceNamespace;
     body += "\">";
     for (const auto& [name, value] : params) {
-        body += "<" + name + ">" + XmlEscape(PercentEncode(value)) + "</" + name + ">";
+        body += "<" + name + ">" + soap::XmlEscape(soap::PercentEncode(value)) + "</" + name + ">";
     }
     body += "</m:";
     body += method;

@@ -22,6 +22,8 @@ TEST_P(PercentEncodeTest, EncodesControlsHighBytesAndPercent) {
 
 INSTANTIATE_TEST_SUITE_P(Table, PercentEncodeTest,
                          testing::Values(CodecCase{"100%", "100%25"}, CodecCase{"\xE9", "%e9"},
+                                         CodecCase{"caf\xE9", "caf%e9"},
+                                         CodecCase{"line\r\n", "line%0d%0a"},
                                          CodecCase{"a\nb", "a%0ab"}, CodecCase{"\r\t", "%0d%09"},
                                          CodecCase{"\x7F\x80\xFF", "%7f%80%ff"},
                                          CodecCase{"~ !", "~ !"}, CodecCase{"<&>'\"", "<&>'\""},
@@ -44,12 +46,32 @@ TEST_P(PercentDecodeTest, DecodesTwoDigitsAfterPercent) {
 INSTANTIATE_TEST_SUITE_P(
     Table, PercentDecodeTest,
     testing::Values(CodecCase{"Ab", "%41%62"}, CodecCase{"\xE9", "%E9"}, CodecCase{"\xE9", "%e9"},
-                    CodecCase{"a\nb", "a%0ab"},
+                    CodecCase{"a\nb", "a%0ab"}, CodecCase{"100%", "100%25"},
+                    CodecCase{"caf\xE9", "caf%e9"}, CodecCase{"line\r\n", "line%0d%0a"},
+                    CodecCase{"~ !", "~ !"}, CodecCase{"\x7F\x80\xFF", "%7f%80%ff"},
                     // A percent sign with fewer than two characters after it stays.
                     CodecCase{"%", "%"}, CodecCase{"%4", "%4"}, CodecCase{"x%", "x%"},
                     CodecCase{"%%", "%%"},
                     // The digits are not validated: 'z' counts 35, 16*35+35 = 595 -> 0x53.
-                    CodecCase{"S", "%zz"}, CodecCase{"", ""}));
+                    CodecCase{"S", "%zz"}, CodecCase{"\x10", "%0g"}, CodecCase{"", ""}));
+
+// Requests and answers write every value in this one pass; it must equal the
+// two codecs one after the other for every byte, the NUL included.
+TEST(AppendWireValue, EqualsEncodingThenEscaping) {
+    std::string every;
+    for (int byte = 1; byte < 256; ++byte) {
+        every.push_back(static_cast<char>(byte));
+    }
+    for (const std::string& value :
+         {every, "a&b%<'\">\n"s, ""s, "before\0after"s, "caf\xE9 & <co>"s}) {
+        std::string out = "prefix";
+        AppendWireValue(out, value);
+        EXPECT_EQ(out, "prefix" + XmlEscape(PercentEncode(value))) << value;
+    }
+    std::string out;
+    AppendWireValue(out, "50% & more\n");
+    EXPECT_EQ(out, "50%25 &amp; more%0a");
+}
 
 TEST(PercentCodec, EveryByteRoundTrips) {
     std::string all;
