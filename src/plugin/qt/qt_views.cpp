@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "manager/manager_dlg.h"
+#include "manager/qt/manager_view.h"
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -25,6 +27,7 @@ void InstallQtViews() {
     SetProgressWindows(&progressWindows);
     SetPresenter<CSettingsDlg>(config::ShowSettingsDialog);
     SetPresenter<CLogonDlg>(plugin::ShowLogonDialog);
+    SetManagerWindowFactory(manager::MakeManagerWindow);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

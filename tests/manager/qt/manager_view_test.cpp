@@ -1,0 +1,284 @@
+// The publication manager's window on the offscreen platform, against the
+// reference service: opened from the menu, its list and buttons following
+// the manager, a lock through its shortcut, header clicks, the column layout
+// across openings, and closing.
+
+#include "manager/qt/manager_view.h"
+
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+#include <string>
+
+#include "config/settings_store.h"
+#include "fixtures/service/reference_service.h"
+#include "fixtures/temp_dir.h"
+#include "lumar-service/demo_seed.h"
+#include "lumar-service/password.h"
+#include "manager/manager_commands.h"
+#include "manager/manager_dlg.h"
+#include "manager/qt/publication_list.h"
+#include "manager/qt/publication_table.h"
+#include "platform/host/menu_model.h"
+#include "plugin/plugin_harness.h"
+#include "plugin/qt/qt_views.h"
+#include "service/logon_store.h"
+#include "service/ws_client.h"
+#include "shell/manager_state.h"
+#include "ui/column_layout.h"
+
+namespace lumar::manager {
+
+namespace {
+
+constexpr std::int32_t kDemo = 1;
+constexpr int kSapCode = 7;
+constexpr int kPublicationId = 0;
+
+std::string storedText(const char* key, const char* name) {
+    std::string text;
+    return ReadTextSetting(key, name, text) ? text : "<missing>";
+}
+
+}  // namespace
+
+class ManagerViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<fixtures::TempDir> temp_;
+    std::unique_ptr<fixtures::ReferenceService> service_;
+    std::unique_ptr<testing::PluginHarness> harness_;
+    CManagerDlg& manager_ = CManagerDlg::Instance();
+
+    // Logs the demo user on as the session would; returns its User_ID.
+    std::int32_t logOnAs(const std::string& login) {
+        LogonStore& store = TheLogonStore();
+        store.clear();
+        for (const auto& user : service_app::kDemoUsers) {
+            if (user.login == login) {
+                CWSClient().Logon({login, service_app::ScramblePassword(user.password)},
+                                  store.user);
+            }
+        }
+        const LookupListRequest lookups{store.user.User_ID};
+        CWSClient().PublicationStatusList(lookups, store.publicationStatuses);
+        store.userChanged = true;
+        return store.user.User_ID;
+    }
+
+    host::MenuItem* item(const char* name) { return harness_->item(name); }
+
+    // Opens the manager through its menu item; its window.
+    ManagerView* open() {
+        item("TOLMA:LumarManagerOpen")->choose();
+        auto* view = static_cast<ManagerView*>(manager_.PlatformWindow());
+        if (view == nullptr) {
+            qFatal("the manager opened without a window");
+        }
+        if (!QTest::qWaitForWindowExposed(view)) {
+            qWarning("the manager's window was not shown");
+        }
+        return view;
+    }
+
+    static QString cell(ManagerView* view, int row, int setIndex) {
+        const PublicationTable& table = view->List().Table();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            if (table.SetIndex(column) == setIndex) {
+                return table.index(row, column).data().toString();
+            }
+        }
+        return "<not shown>";
+    }
+
+    static int columnOf(ManagerView* view, int setIndex) {
+        const PublicationTable& table = view->List().Table();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            if (table.SetIndex(column) == setIndex) {
+                return column;
+            }
+        }
+        return -1;
+    }
+
+    static void clickRow(ManagerView* view, int row) {
+        PublicationList& list = view->List();
+        const QRect rect = list.visualRect(list.Table().index(row, 0));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    static void clickHeader(ManagerView* view, int column) {
+        QHeaderView* header = view->List().horizontalHeader();
+        const QPoint point(
+            header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { InstallQtViews(); }
+
+    void init() {
+        temp_ = std::make_unique<fixtures::TempDir>();
+        qputenv("LUMAR_REGISTRY", QByteArray::fromStdString((*temp_ / "registry.reg").string()));
+        service_ = std::make_unique<fixtures::ReferenceService>();
+        WriteTextSetting("Uri", "Web_service", service_->uri());
+        harness_ = std::make_unique<testing::PluginHarness>();
+        PublicationLayout() = DefaultPublicationLayout();
+    }
+
+    void cleanup() {
+        manager_.Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        harness_.reset();
+        service_.reset();
+        temp_.reset();
+    }
+
+    void opensFromTheMenuWithTheDemoPublication() {
+        logOnAs("reader");
+        QVERIFY(item("TOLMA:LumarManagerOpen")->isVisible());
+        ManagerView* view = open();
+        QVERIFY(IsManagerOpen());
+        QVERIFY(view->isVisible());
+        QVERIFY(!view->isModal());
+        QCOMPARE(view->windowTitle(), QString("Manage publications"));
+        QCOMPARE(view->findChild<QTabWidget*>("1063")->tabText(0),
+                 QString("Available publications"));
+        QCOMPARE(view->List().Table().rowCount(), 1);
+        QCOMPARE(cell(view, 0, kSapCode), QString("DEMO"));
+        QCOMPARE(view->List().Table().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString("SAP code"));
+        QVERIFY(!item("TOLMA:LumarManagerOpen")->isVisible());
+        QVERIFY(item("TOLMA:LumarManagerClose")->isVisible());
+
+        // Nothing selected yet: only refreshing is possible; a reader never
+        // sees "&Add...".
+        QVERIFY(!view->Button(kIdcDetails)->isEnabled());
+        QVERIFY(view->Button(kIdcRefresh)->isEnabled());
+        QVERIFY(view->Button(kIdcAdd)->isHidden());
+        clickRow(view, 0);
+        QCOMPARE(manager_.SelectedRow(), 0);
+        QVERIFY(view->Button(kIdcDetails)->isEnabled());
+        QVERIFY(!view->Button(kIdcLock)->isEnabled());
+    }
+
+    void lockingChangesTheButtonsAndTheRow() {
+        const std::int32_t editor = logOnAs("editor");
+        ManagerView* view = open();
+        clickRow(view, 0);
+        QVERIFY(view->Button(kIdcLock)->isEnabled());
+        QVERIFY(!view->Button(kIdcUnlock)->isEnabled());
+        const QString statusBefore = cell(view, 0, 27);
+
+        // Alt+L: the hidden "&Lock publication" button's shortcut.
+        QTest::keyClick(&view->List(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(manager_.Selected()->Update_status_ID, 2);
+        QCOMPARE(manager_.Selected()->Update_user_ID, editor);
+        QVERIFY(!view->Button(kIdcLock)->isEnabled());
+        QVERIFY(view->Button(kIdcUnlock)->isEnabled());
+        QVERIFY(cell(view, 0, 27) != statusBefore);
+        QCOMPARE(view->List().selectionModel()->selectedRows().size(), 1);
+
+        // And unlocked through the button itself.
+        view->Button(kIdcUnlock)->click();
+        QCOMPARE(manager_.Selected()->Update_status_ID, 1);
+        QVERIFY(view->Button(kIdcLock)->isEnabled());
+        QCOMPARE(cell(view, 0, 27), statusBefore);
+    }
+
+    void headerClicksSortBothWays() {
+        logOnAs("supervisor");
+        PublicationInsertRequest insert;
+        insert.LogUser_ID = TheLogonStore().user.User_ID;
+        insert.Publication_status_ID = 1;
+        insert.Language_ID = 1;
+        insert.SAP_code = "ABC";
+        insert.Description = "Sorted before the demo";
+        insert.Binder_type_ID = 1;
+        insert.Printing_ID = 1;
+        insert.Administrator_ID = 1;
+        WSIdResult created;
+        QVERIFY(CWSClient().PublicationInsert(insert, created));
+
+        ManagerView* view = open();
+        QCOMPARE(view->List().Table().rowCount(), 2);
+        manager_.SelectPublication(kDemo);
+        const int sap = columnOf(view, kSapCode);
+        clickHeader(view, sap);
+        QCOMPARE(cell(view, 0, kSapCode), QString("ABC"));
+        QCOMPARE(view->List().horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        clickHeader(view, sap);
+        QCOMPARE(cell(view, 0, kSapCode), QString("DEMO"));
+        QCOMPARE(view->List().horizontalHeader()->sortIndicatorSection(), sap);
+        QCOMPARE(view->List().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        // The selection stayed on its publication.
+        QCOMPARE(view->List().currentIndex().row(), manager_.SelectedRow());
+        QCOMPARE(manager_.Selected()->Publication_ID, kDemo);
+    }
+
+    void columnLayoutComesBackAfterClosing() {
+        logOnAs("reader");
+        ManagerView* view = open();
+        QHeaderView* header = view->List().horizontalHeader();
+        // "Description" dragged to the front, "SAP code" widened, and
+        // "Publication ID" added through the chooser.
+        header->moveSection(columnOf(view, 9), 0);
+        header->resizeSection(columnOf(view, kSapCode), 150);
+        view->List().ToggleColumn(kPublicationId);
+        QCOMPARE(view->List().Table().SetIndex(0), 9);
+        QCOMPARE(view->List().Table().SetIndex(view->List().Table().columnCount() - 1),
+                 kPublicationId);
+        QCOMPARE(cell(view, 0, kPublicationId), QString("1"));
+
+        QPointer<ManagerView> closed(view);
+        QTest::keyClick(&view->List(), Qt::Key_Escape);
+        QVERIFY(!IsManagerOpen());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        QCOMPARE(QString::fromStdString(storedText("Dialogs\\ManagerDlg", "ListColOrder")),
+                 QString("9,7,22,27,25,14,32,36,39,0,40"));
+
+        // Another session of the plug-in starts from the defaults again.
+        PublicationLayout() = DefaultPublicationLayout();
+        view = open();
+        const PublicationTable& table = view->List().Table();
+        QCOMPARE(table.columnCount(), 10);
+        QCOMPARE(table.SetIndex(0), 9);
+        QCOMPARE(table.SetIndex(9), kPublicationId);
+        QCOMPARE(view->List().horizontalHeader()->sectionSize(columnOf(view, kSapCode)), 150);
+    }
+
+    void closingSwitchesTheMenuBack() {
+        logOnAs("reader");
+        ManagerView* view = open();
+        QPointer<ManagerView> closed(view);
+        QTest::mouseClick(view->Button(kIdcClose), Qt::LeftButton);
+        QVERIFY(!IsManagerOpen());
+        QVERIFY(item("TOLMA:LumarManagerOpen")->isVisible());
+        QVERIFY(!item("TOLMA:LumarManagerClose")->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+
+        // The menu's Close closes the window too, and a second Open while
+        // open makes no second window.
+        view = open();
+        item("TOLMA:LumarManagerOpen")->choose();
+        QCOMPARE(manager_.PlatformWindow(), static_cast<void*>(view));
+        closed = view;
+        item("TOLMA:LumarManagerClose")->choose();
+        QVERIFY(!IsManagerOpen());
+        QVERIFY(!view->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+    }
+};
+
+}  // namespace lumar::manager
+
+QTEST_MAIN(lumar::manager::ManagerViewTest)
+#include "manager_view_test.moc"
