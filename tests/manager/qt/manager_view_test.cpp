@@ -6,14 +6,20 @@
 #include "manager/qt/manager_view.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "config/settings_store.h"
+#include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "lumar-service/demo_seed.h"
@@ -38,6 +44,33 @@ constexpr std::int32_t kDemo = 1;
 constexpr int kSapCode = 7;
 constexpr int kPublicationId = 0;
 
+// Answers the next message box by clicking the button with that text.
+void answerNextMessageBox(const QString& button) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            answerNextMessageBox(button);
+            return;
+        }
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text().remove('&') == button) {
+                candidate->click();
+                return;
+            }
+        }
+        box->reject();
+    });
+}
+
+// PDFs of `pages` pages with one data annotation per page.
+void writePdf(const std::filesystem::path& path, int pages) {
+    std::vector<std::string> texts;
+    for (int page = 1; page <= pages; ++page) {
+        texts.push_back(path.stem().string() + " page " + std::to_string(page));
+    }
+    fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
+}
+
 std::string storedText(const char* key, const char* name) {
     std::string text;
     return ReadTextSetting(key, name, text) ? text : "<missing>";
@@ -52,6 +85,8 @@ private:
     std::unique_ptr<fixtures::TempDir> temp_;
     std::unique_ptr<fixtures::ReferenceService> service_;
     std::unique_ptr<testing::PluginHarness> harness_;
+    std::filesystem::path binders_;
+    std::filesystem::path supplements_;
     CManagerDlg& manager_ = CManagerDlg::Instance();
 
     // Logs the demo user on as the session would; returns its User_ID.
@@ -66,6 +101,10 @@ private:
         }
         const LookupListRequest lookups{store.user.User_ID};
         CWSClient().PublicationStatusList(lookups, store.publicationStatuses);
+        CWSClient().LanguageList(lookups, store.languages);
+        CWSClient().BinderTypeList(lookups, store.binderTypes);
+        CWSClient().PrintingList(lookups, store.printings);
+        CWSClient().ColourList({store.user.User_ID, 0}, store.colours);
         store.userChanged = true;
         return store.user.User_ID;
     }
@@ -127,6 +166,12 @@ private Q_SLOTS:
         qputenv("LUMAR_REGISTRY", QByteArray::fromStdString((*temp_ / "registry.reg").string()));
         service_ = std::make_unique<fixtures::ReferenceService>();
         WriteTextSetting("Uri", "Web_service", service_->uri());
+        binders_ = *temp_ / "binders";
+        supplements_ = *temp_ / "supplements";
+        std::filesystem::create_directories(binders_);
+        std::filesystem::create_directories(supplements_);
+        WriteTextSetting("Uri", "Base_docs", binders_.string());
+        WriteTextSetting("Uri", "Supp_docs", supplements_.string());
         harness_ = std::make_unique<testing::PluginHarness>();
         PublicationLayout() = DefaultPublicationLayout();
     }
@@ -251,6 +296,89 @@ private Q_SLOTS:
         QCOMPARE(table.SetIndex(0), 9);
         QCOMPARE(table.SetIndex(9), kPublicationId);
         QCOMPARE(view->List().horizontalHeader()->sectionSize(columnOf(view, kSapCode)), 150);
+    }
+
+    void mergeShowsItsProgressAndSelectsTheNewVersion() {
+        writePdf(binders_ / "Demo1H003.pdf", 8);
+        writePdf(binders_ / "Demo2H003.pdf", 8);
+        writePdf(binders_ / "Demo3H003.pdf", 8);
+        writePdf(supplements_ / "DemoS004.pdf", 4);
+        const std::int32_t producer = logOnAs("producer");
+        WSIdResult locked;
+        QVERIFY(CWSClient().PublicationLock({producer, kDemo}, locked));
+        ManagerView* view = open();
+        clickRow(view, 0);
+        QVERIFY(view->Button(kIdcMerge)->isEnabled());
+
+        // What the progress window showed while the merge ran.
+        QStringList texts;
+        int largestValue = 0;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == "140" && window->isVisible()) {
+                    const QString text = window->findChild<QLabel*>("1060")->text();
+                    if (!texts.contains(text)) {
+                        texts << text;
+                    }
+                    largestValue =
+                        std::max(largestValue, window->findChild<QProgressBar*>("1059")->value());
+                }
+            }
+        });
+        watch.start(0);
+        // Alt+G: "Mer&ge publication"; the editor merges at once.
+        QTest::keyClick(&view->List(), Qt::Key_G, Qt::AltModifier);
+        watch.stop();
+        QVERIFY2(
+            harness_->responder.notes().empty(),
+            harness_->responder.notes().empty() ? "" : harness_->responder.notes().front().c_str());
+        QVERIFY(!texts.isEmpty());
+        QVERIFY(largestValue > 0);
+
+        QVERIFY(manager_.Selected() != nullptr);
+        QVERIFY(manager_.Selected()->Publication_ID != kDemo);
+        QCOMPARE(view->List().Table().rowCount(), 1);
+        QCOMPARE(cell(view, 0, 32), QString("4"));  // "Merged supplement"
+        QCOMPARE(view->List().selectionModel()->selectedRows().size(), 1);
+        QVERIFY(std::filesystem::exists(binders_ / "Demo1H004.pdf"));
+    }
+
+    void revertAsksAndSelectsTheVersionTheServiceReturns() {
+        // The demo publication merged by the producer: a new version in status 2.
+        const std::int32_t producer = logOnAs("producer");
+        WSIdResult result;
+        QVERIFY(CWSClient().PublicationLock({producer, kDemo}, result));
+        QVERIFY(CWSClient().PublicationMerge({producer, kDemo}, result));
+        const std::int32_t merged = result.Id;
+        for (int n : {2, 3, 1, 0}) {
+            BinderDocInsertRequest binder{producer,
+                                          merged,
+                                          n,
+                                          n == 0 ? 0 : 8,
+                                          n == 0 ? "" : "Demo" + std::to_string(n) + "H004.pdf",
+                                          "",
+                                          "1.3",
+                                          0,
+                                          true,
+                                          false};
+            QVERIFY(CWSClient().BinderDocInsert(binder, result));
+        }
+        ManagerView* view = open();
+        clickRow(view, 0);
+        QCOMPARE(manager_.Selected()->Publication_ID, merged);
+        QVERIFY(view->Button(kIdcRevert)->isEnabled());
+
+        answerNextMessageBox("Cancel");
+        QTest::keyClick(&view->List(), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(manager_.Selected()->Publication_ID, merged);
+
+        answerNextMessageBox("OK");
+        QTest::keyClick(&view->List(), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(manager_.Selected()->Publication_ID, kDemo);
+        QCOMPARE(view->List().Table().rowCount(), 1);
+        QCOMPARE(view->List().currentIndex().row(), 0);
+        QVERIFY(!view->Button(kIdcRevert)->isEnabled());
     }
 
     void closingSwitchesTheMenuBack() {
