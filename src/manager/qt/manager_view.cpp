@@ -217,7 +217,7 @@ public:
         view_->show();
     }
     ~QtManagerWindow() override {
-        if (view_) {
+        if (!view_.isNull()) {
             view_->hide();
             view_->deleteLater();
         }
@@ -227,15 +227,15 @@ public:
 
     void* PlatformWindow() override { return view_.data(); }
     void ModelChanged() override {
-        if (view_) {
+        if (!view_.isNull()) {
             view_->Follow();
         }
     }
     std::optional<WindowPlacement> Placement() override {
-        return view_ ? std::optional(view_->Placement()) : std::nullopt;
+        return !view_.isNull() ? std::optional(view_->Placement()) : std::nullopt;
     }
     void CaptureColumns() override {
-        if (view_) {
+        if (!view_.isNull()) {
             view_->List().CaptureColumns();
         }
     }

@@ -141,7 +141,7 @@ std::vector<ContextMenuItem> PublicationList::RowMenu() const {
                            [this](int command) { return available(command); });
 }
 
-std::vector<ContextMenuItem> PublicationList::HeaderMenu() const {
+std::vector<ContextMenuItem> PublicationList::HeaderMenu() {
     return ColumnChooserMenu(ColumnSetId::Publications, PublicationLayout(), kBinderMode);
 }
 
@@ -161,8 +161,11 @@ int PublicationList::popUp(const std::vector<ContextMenuItem>& items,
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
     }
-    const QAction* chosen = menu.exec(globalPosition);
-    return chosen != nullptr ? chosen->data().toInt() : 0;
+    int chosen = 0;
+    connect(&menu, &QMenu::triggered, &menu,
+            [&chosen](const QAction* action) { chosen = action->data().toInt(); });
+    menu.exec(globalPosition);
+    return chosen;
 }
 
 void PublicationList::contextMenuEvent(QContextMenuEvent* event) {

@@ -38,7 +38,7 @@ public:
 
     // The menus as they would open now, for the rows and for the header.
     [[nodiscard]] std::vector<ContextMenuItem> RowMenu() const;
-    [[nodiscard]] std::vector<ContextMenuItem> HeaderMenu() const;
+    [[nodiscard]] static std::vector<ContextMenuItem> HeaderMenu();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -71,6 +71,8 @@ QVariant PublicationTable::data(const QModelIndex& index, int role) const {
     const int setIndex = columns_[static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
+    // Label tips: the whole text of a cell too narrow for it.
+    case Qt::ToolTipRole:
         return text::toQString(CellText(*rows_[static_cast<std::size_t>(index.row())], setIndex));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(setIndex));
@@ -86,6 +88,7 @@ QVariant PublicationTable::headerData(int section, Qt::Orientation orientation, 
     const int setIndex = columns_[static_cast<std::size_t>(section)];
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole:
         return text::toQString(ColumnTitle(ColumnSetId::Publications, setIndex));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(setIndex));

@@ -1,9 +1,11 @@
 // Pictures of the desktop host for the README and for reviewing the views:
 // the main window with a demo binder open, the "&Lumar" menu, the settings
-// dialog on both pages, the logon dialog and the progress dialog.
+// dialog on both pages, the logon dialog, the progress dialog and the
+// publication manager with the reference service's demo publication.
 //
 //   desk_screenshots <output folder>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include "config/settings_store.h"
 #include "desk_application.h"
 #include "fixtures/pdf_builder.h"
+#include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "main_window.h"
 #include "plugin/logon_dlg.h"
@@ -64,6 +67,68 @@ void writeDemoBinder(const std::filesystem::path& path) {
         builder.text(page, 280, 40, std::to_string(page + 1), 0, 10);
     }
     builder.write(path);
+}
+
+// Closes the next note the host shows (a modal dialog other than `shown`).
+void closeNextNote(QWidget* shown) {
+    QTimer::singleShot(100, [shown] {
+        auto* note = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (note == nullptr || note == shown) {
+            closeNextNote(shown);
+            return;
+        }
+        note->accept();
+    });
+}
+
+// Logs the demo producer on through the "&Lumar" menu and its logon dialog,
+// and closes the note that greets the user.
+void logOnAsProducer(QMenu& lumar) {
+    QAction* logOn = lumar.findChild<QAction*>("TOLMA:LumarLogon");
+    if (logOn == nullptr) {
+        return;
+    }
+    QTimer::singleShot(300, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), "producer");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), "producer4");
+        closeNextNote(dialog);
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    logOn->trigger();
+}
+
+// The manager opened from the menu over the demo publication, its row
+// selected.
+void saveManager(QMenu& lumar) {
+    QAction* open = lumar.findChild<QAction*>("TOLMA:LumarManagerOpen");
+    if (open == nullptr) {
+        return;
+    }
+    // The menu enables its items as it opens, as the user would see it.
+    Q_EMIT lumar.aboutToShow();
+    open->trigger();
+    settle();
+    QWidget* manager = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "141" && window->isVisible()) {
+            manager = window;
+        }
+    }
+    if (manager == nullptr) {
+        std::cerr << "the publication manager did not open\n";
+        return;
+    }
+    if (auto* list = manager->findChild<QAbstractItemView*>("1004")) {
+        list->setCurrentIndex(list->model()->index(0, 0));
+    }
+    save(manager, "manager");
+    manager->findChild<QPushButton*>("2")->click();
+    // The closed window goes before the next pictures look for theirs.
+    settle();
 }
 
 }  // namespace
@@ -128,6 +193,13 @@ int main(int argc, char* argv[]) {
         save(&logon, "logon-empty-password");
         QTest::keyClicks(logon.findChild<QLineEdit*>("1004"), "secret");
         save(&logon, "logon");
+    }
+
+    if (lumar != nullptr) {
+        lumar::fixtures::ReferenceService service;
+        lumar::WriteTextSetting("Uri", "Web_service", service.uri());
+        logOnAsProducer(*lumar);
+        saveManager(*lumar);
     }
 
     lumar::ui::QtProgressWindows progressWindows;

@@ -5,8 +5,10 @@
 
 #include "manager/qt/manager_view.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
@@ -69,6 +71,37 @@ void writePdf(const std::filesystem::path& path, int pages) {
         texts.push_back(path.stem().string() + " page " + std::to_string(page));
     }
     fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
+}
+
+// Chooses the item with that title (without its "&") from the next popup
+// menu; `titles` gets every title the menu showed.
+void chooseFromNextMenu(const QString& title, QStringList* titles) {
+    QTimer::singleShot(0, [=] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            chooseFromNextMenu(title, titles);
+            return;
+        }
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            const QString text = action->text().remove('&');
+            if (!action->isSeparator()) {
+                titles->append(text);
+            }
+            if (text == title) {
+                chosen = action;
+            }
+        }
+        if (chosen != nullptr) {
+            chosen->trigger();
+        }
+        menu->close();
+    });
+}
+
+void rightClick(QWidget* widget, const QPoint& position) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
+    QApplication::sendEvent(widget, &event);
 }
 
 std::string storedText(const char* key, const char* name) {
@@ -379,6 +412,53 @@ private Q_SLOTS:
         QCOMPARE(view->List().Table().rowCount(), 1);
         QCOMPARE(view->List().currentIndex().row(), 0);
         QVERIFY(!view->Button(kIdcRevert)->isEnabled());
+    }
+
+    void contextMenusAndKeysRunTheManagersCommands() {
+        const std::int32_t editor = logOnAs("editor");
+        ManagerView* view = open();
+        PublicationList& list = view->List();
+        clickRow(view, 0);
+
+        // A right click on the row: the available commands only, of each
+        // pair the one that applies.
+        QStringList titles;
+        chooseFromNextMenu("Lock publication", &titles);
+        rightClick(list.viewport(), list.visualRect(list.Table().index(0, 0)).center());
+        QVERIFY(titles.contains("Lock publication"));
+        QVERIFY(!titles.contains("Unlock publication"));
+        QVERIFY(!titles.contains("Add publication binders..."));
+        QCOMPARE(manager_.Selected()->Update_user_ID, editor);
+        QVERIFY(view->Button(kIdcUnlock)->isEnabled());
+
+        // A right click on the header: the column chooser, which adds
+        // "Publication ID" at the end.
+        titles.clear();
+        chooseFromNextMenu("Publication ID", &titles);
+        rightClick(list.horizontalHeader()->viewport(), QPoint(5, 5));
+        QCOMPARE(titles.size(), 40);
+        QCOMPARE(list.Table().SetIndex(list.Table().columnCount() - 1), kPublicationId);
+
+        // F5 fetches every publication again: one made since shows up.
+        logOnAs("supervisor");
+        PublicationInsertRequest insert;
+        insert.LogUser_ID = TheLogonStore().user.User_ID;
+        insert.Publication_status_ID = 1;
+        insert.Language_ID = 1;
+        insert.SAP_code = "NEW";
+        insert.Binder_type_ID = 1;
+        insert.Printing_ID = 1;
+        insert.Administrator_ID = 1;
+        WSIdResult created;
+        QVERIFY(CWSClient().PublicationInsert(insert, created));
+        QCOMPARE(list.Table().rowCount(), 1);
+        QTest::keyClick(&list, Qt::Key_F5);
+        QCOMPARE(list.Table().rowCount(), 2);
+        // Ctrl+E clears the selection.
+        QTest::keyClick(&list, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(manager_.SelectedRow(), -1);
+        QVERIFY(list.selectionModel()->selectedRows().isEmpty());
+        QVERIFY(!view->Button(kIdcDetails)->isEnabled());
     }
 
     void closingSwitchesTheMenuBack() {
