@@ -243,6 +243,27 @@ private Q_SLOTS:
         QCOMPARE(manager_.SelectedRow(), 0);
         QVERIFY(view->Button(kIdcDetails)->isEnabled());
         QVERIFY(!view->Button(kIdcLock)->isEnabled());
+
+        // Tab goes from the list through the shown buttons left to right.
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        view->List().setFocus();
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"2", "1073", "1065", "1004"}));
+    }
+
+    void placementComesBackAfterClosing() {
+        logOnAs("reader");
+        ManagerView* view = open();
+        const QRect placed(40, 50, 700, 420);
+        view->setGeometry(placed);
+        manager_.Close();
+        view = open();
+        QCOMPARE(view->geometry(), placed);
     }
 
     void lockingChangesTheButtonsAndTheRow() {
