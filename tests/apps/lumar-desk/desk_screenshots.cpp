@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
@@ -24,6 +27,7 @@
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
+#include "lumar-service/demo_seed.h"
 #include "main_window.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -101,8 +105,61 @@ void logOnAsProducer(QMenu& lumar) {
     logOn->trigger();
 }
 
+// The demo publication's documents as the merge finds them: three binders of
+// eight pages and the supplement of four, a data annotation on every page.
+void writeDemoDocuments(const std::filesystem::path& binders,
+                        const std::filesystem::path& supplements) {
+    const auto write = [](const std::filesystem::path& path, int pages) {
+        std::vector<std::string> texts;
+        for (int page = 1; page <= pages; ++page) {
+            texts.push_back(path.stem().string() + " page " + std::to_string(page));
+        }
+        lumar::fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
+    };
+    for (const std::string_view name : lumar::service_app::kDemoBinderFiles) {
+        write(binders / name, lumar::service_app::kDemoPagesPerBinder);
+    }
+    write(supplements / lumar::service_app::kDemoSupplementFile,
+          lumar::service_app::kDemoSupplementPages);
+}
+
+// The progress window in front of the manager, once, while the merge runs.
+void saveMergeProgress(QWidget* manager, QWidget* list) {
+    bool saved = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (saved || qobject_cast<QDialog*>(window) == nullptr ||
+                window->objectName() != "140" || !window->isVisible()) {
+                continue;
+            }
+            // Under way: some of the bar filled.
+            const auto* bar = window->findChild<QProgressBar*>("1059");
+            if (bar == nullptr || bar->value() <= bar->minimum()) {
+                continue;
+            }
+            saved = true;
+            settle();
+            const QRect area = manager->frameGeometry().united(window->frameGeometry());
+            const QString path = output.filePath("manager-merge-progress.png");
+            if (QGuiApplication::primaryScreen()
+                    ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                    .save(path)) {
+                std::cout << path.toStdString() << '\n';
+            }
+        }
+    });
+    watch.start(0);
+    // Alt+G: "Mer&ge publication", the stored merge data merged at once.
+    QTest::keyClick(list, Qt::Key_G, Qt::AltModifier);
+    watch.stop();
+    if (!saved) {
+        std::cerr << "the merge showed no progress window\n";
+    }
+}
+
 // The manager opened from the menu over the demo publication, its row
-// selected.
+// selected; then locked and merged, with the progress window pictured.
 void saveManager(QMenu& lumar) {
     QAction* open = lumar.findChild<QAction*>("TOLMA:LumarManagerOpen");
     if (open == nullptr) {
@@ -122,10 +179,14 @@ void saveManager(QMenu& lumar) {
         std::cerr << "the publication manager did not open\n";
         return;
     }
-    if (auto* list = manager->findChild<QAbstractItemView*>("1004")) {
+    auto* list = manager->findChild<QAbstractItemView*>("1004");
+    if (list != nullptr) {
         list->setCurrentIndex(list->model()->index(0, 0));
     }
     save(manager, "manager");
+    // Alt+L: "&Lock publication".
+    QTest::keyClick(list, Qt::Key_L, Qt::AltModifier);
+    saveMergeProgress(manager, list);
     manager->findChild<QPushButton*>("2")->click();
     // The closed window goes before the next pictures look for theirs.
     settle();
@@ -198,6 +259,13 @@ int main(int argc, char* argv[]) {
     if (lumar != nullptr) {
         lumar::fixtures::ReferenceService service;
         lumar::WriteTextSetting("Uri", "Web_service", service.uri());
+        const auto binders = temp / "binders";
+        const auto supplements = temp / "supplements";
+        std::filesystem::create_directories(binders);
+        std::filesystem::create_directories(supplements);
+        lumar::WriteTextSetting("Uri", "Base_docs", binders.string());
+        lumar::WriteTextSetting("Uri", "Supp_docs", supplements.string());
+        writeDemoDocuments(binders, supplements);
         logOnAsProducer(*lumar);
         saveManager(*lumar);
     }
