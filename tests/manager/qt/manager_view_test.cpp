@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -480,6 +482,24 @@ private Q_SLOTS:
         QCOMPARE(manager_.SelectedRow(), -1);
         QVERIFY(list.selectionModel()->selectedRows().isEmpty());
         QVERIFY(!view->Button(kIdcDetails)->isEnabled());
+    }
+
+    void addButtonTellsWhyItCannotAdd() {
+        logOnAs("producer");
+        ManagerView* view = open();
+        QPushButton* add = view->Button(kIdcAdd);
+        QVERIFY(add->isVisible());
+        const auto tipOfAdd = [add] {
+            QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), add->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(add, &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString("<none>");
+        };
+        // Ctrl+E: no publication selected.
+        QTest::keyClick(&view->List(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(tipOfAdd(), QString("No item selected"));
+        clickRow(view, 0);
+        QVERIFY(!add->isEnabled());
+        QCOMPARE(tipOfAdd(), QString("You need to lock the publication first"));
     }
 
     void closingSwitchesTheMenuBack() {
