@@ -30,6 +30,7 @@
 #include "lumar-service/password.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_dlg.h"
+#include "manager/publication_details_dlg.h"
 #include "manager/qt/publication_list.h"
 #include "manager/qt/publication_table.h"
 #include "platform/host/menu_model.h"
@@ -39,6 +40,7 @@
 #include "service/ws_client.h"
 #include "shell/manager_state.h"
 #include "ui/column_layout.h"
+#include "ui/modal_dialog.h"
 
 namespace lumar::manager {
 
@@ -500,6 +502,27 @@ private Q_SLOTS:
         clickRow(view, 0);
         QVERIFY(!add->isEnabled());
         QCOMPARE(tipOfAdd(), QString("You need to lock the publication first"));
+    }
+
+    void doubleClickAndEnterOpenTheDetailsOverTheWindow() {
+        logOnAs("reader");
+        ManagerView* view = open();
+        std::vector<void*> owners;
+        std::vector<bool> readOnly;
+        const auto previous =
+            SetPresenter<CPublicationDetailsDlg>([&](CPublicationDetailsDlg& dialog, void* owner) {
+                owners.push_back(owner);
+                readOnly.push_back(dialog.ReadOnly());
+                return kIdCancel;
+            });
+        PublicationList& list = view->List();
+        const QPoint row = list.visualRect(list.Table().index(0, 0)).center();
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
+        // Return in the list presses the default button, "&Details...".
+        QTest::keyClick(&list, Qt::Key_Return);
+        SetPresenter<CPublicationDetailsDlg>(previous);
+        QCOMPARE(owners, (std::vector<void*>{view, view}));
+        QCOMPARE(readOnly, (std::vector<bool>{true, true}));
     }
 
     void closingSwitchesTheMenuBack() {
