@@ -337,6 +337,9 @@ private Q_SLOTS:
         QCOMPARE(view->List().Table().SetIndex(view->List().Table().columnCount() - 1),
                  kPublicationId);
         QCOMPARE(cell(view, 0, kPublicationId), QString("1"));
+        // Changed again: only closing takes these from the header.
+        header->moveSection(header->count() - 1, 1);
+        header->resizeSection(columnOf(view, 14), 90);
 
         QPointer<ManagerView> closed(view);
         QTest::keyClick(&view->List(), Qt::Key_Escape);
@@ -344,7 +347,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closed.isNull());
         QCOMPARE(QString::fromStdString(storedText("Dialogs\\ManagerDlg", "ListColOrder")),
-                 QString("9,7,22,27,25,14,32,36,39,0,40"));
+                 QString("9,0,7,22,27,25,14,32,36,39,40"));
 
         // Another session of the plug-in starts from the defaults again.
         PublicationLayout() = DefaultPublicationLayout();
@@ -352,8 +355,9 @@ private Q_SLOTS:
         const PublicationTable& table = view->List().Table();
         QCOMPARE(table.columnCount(), 10);
         QCOMPARE(table.SetIndex(0), 9);
-        QCOMPARE(table.SetIndex(9), kPublicationId);
+        QCOMPARE(table.SetIndex(1), kPublicationId);
         QCOMPARE(view->List().horizontalHeader()->sectionSize(columnOf(view, kSapCode)), 150);
+        QCOMPARE(view->List().horizontalHeader()->sectionSize(columnOf(view, 14)), 90);
     }
 
     void mergeShowsItsProgressAndSelectsTheNewVersion() {
@@ -543,6 +547,15 @@ private Q_SLOTS:
         QCOMPARE(manager_.PlatformWindow(), static_cast<void*>(view));
         closed = view;
         item("TOLMA:LumarManagerClose")->choose();
+        QVERIFY(!IsManagerOpen());
+        QVERIFY(!view->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+
+        // The log-off closes it through the manager's closer.
+        view = open();
+        closed = view;
+        CloseManager();
         QVERIFY(!IsManagerOpen());
         QVERIFY(!view->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
