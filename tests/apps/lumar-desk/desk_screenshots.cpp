@@ -1,7 +1,8 @@
 // Pictures of the desktop host for the README and for reviewing the views:
 // the main window with a demo binder open, the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
-// publication manager with the reference service's demo publication.
+// publication manager with the reference service's demo publication, its
+// merge under way and the supplement number dialog.
 //
 //   desk_screenshots <output folder>
 
@@ -29,6 +30,8 @@
 #include "fixtures/temp_dir.h"
 #include "lumar-service/demo_seed.h"
 #include "main_window.h"
+#include "manager/qt/supplement_number_view.h"
+#include "manager/supplement_number_dlg.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
 #include "ui/progress.h"
@@ -268,6 +271,14 @@ int main(int argc, char* argv[]) {
         writeDemoDocuments(binders, supplements);
         logOnAsProducer(*lumar);
         saveManager(*lumar);
+    }
+
+    {
+        // The demo publication's binders are at supplement 3.
+        lumar::CSupplementNumberDlg model(3);
+        lumar::manager::SupplementNumberView number(model, &desk.window());
+        number.show();
+        save(&number, "supplement-number");
     }
 
     lumar::ui::QtProgressWindows progressWindows;
