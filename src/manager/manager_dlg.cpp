@@ -125,8 +125,8 @@ void CManagerDlg::OnDestroy() {
         if (const std::optional<WindowPlacement> placement = window_->Placement()) {
             WriteWindowPlacement("Dialogs", kRegistryName, *placement);
         }
+        window_->CaptureColumns();
     }
-    // The view has captured its header into the layout.
     SaveColumnLayout(PublicationLayout(), kPublicationLayoutDialog);
     rows_.clear();
     selectedRow_ = -1;

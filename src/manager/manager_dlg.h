@@ -39,6 +39,9 @@ public:
     virtual void ModelChanged() {}
     // The window's placement as it is now, saved when the manager closes.
     virtual std::optional<WindowPlacement> Placement() { return std::nullopt; }
+    // Takes the list's header, as the user left it, into the publication
+    // column layout; called when the manager closes, before it is saved.
+    virtual void CaptureColumns() {}
 };
 
 // Makes the window (null when it cannot be created).

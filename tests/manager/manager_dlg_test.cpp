@@ -73,6 +73,52 @@ TEST_F(ManagerDlg, HeaderClicksSortAndTheLayoutIsSavedOnClosing) {
     EXPECT_EQ(manager.SortColumn(), -1);
 }
 
+// A window that keeps the user's header changes to itself until the manager
+// closes: shows "Description" first and "SAP code" 120 pixels wide.
+class HeaderWindow : public ManagerWindow {
+public:
+    explicit HeaderWindow(CManagerDlg& manager) { manager.OnInitDialog(); }
+    void* PlatformWindow() override { return this; }
+    std::optional<WindowPlacement> Placement() override {
+        WindowPlacement placement;
+        placement.showCmd = 1;
+        placement.rcNormalPosition = {10, 20, 610, 420};
+        return placement;
+    }
+    void CaptureColumns() override {
+        const std::vector<int> columns = {2, 0, 1};
+        const std::vector<int> widths = {300, 120, 80};
+        CaptureHeader(PublicationLayout(), columns, widths);
+    }
+};
+
+TEST_F(ManagerDlg, ClosingTakesTheWindowsHeaderAndPlacementBeforeSaving) {
+    LogOnAs("reader");
+    PublicationLayout() = DefaultPublicationLayout();
+    const ManagerWindowFactory previous = SetManagerWindowFactory(
+        [](CManagerDlg& dialog) { return std::make_unique<HeaderWindow>(dialog); });
+    OpenManagerOn(kDemo);
+    EXPECT_NE(manager.PlatformWindow(), nullptr);
+    manager.Close();
+    SetManagerWindowFactory(previous);
+
+    std::string order;
+    std::string widths;
+    ASSERT_TRUE(ReadTextSetting("Dialogs\\ManagerDlg", "ListColOrder", order));
+    ASSERT_TRUE(ReadTextSetting("Dialogs\\ManagerDlg", "ListColWidths", widths));
+    EXPECT_EQ(order, "9,7,22,40");
+    EXPECT_EQ(widths.substr(0, 11), "300,120,80,");
+    WindowPlacement stored;
+    ASSERT_TRUE(ReadWindowPlacement("Dialogs", CManagerDlg::kRegistryName, stored));
+    EXPECT_EQ(stored.rcNormalPosition, (WindowRect{10, 20, 610, 420}));
+
+    // The next opening starts from what was saved.
+    manager.Open();
+    EXPECT_EQ(PublicationLayout().Shown(), (std::vector<int>{9, 7, 22}));
+    ASSERT_TRUE(manager.InitialPlacement().has_value());
+    EXPECT_EQ(manager.InitialPlacement()->rcNormalPosition, (WindowRect{10, 20, 610, 420}));
+}
+
 TEST_F(ManagerDlg, LogOffClosesTheManagerThroughItsCloser) {
     LogOnAs("reader");
     OpenManagerOn(kDemo);

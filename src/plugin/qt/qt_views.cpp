@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "manager/manager_dlg.h"
+#include "manager/qt/manager_view.h"
+#include "manager/qt/supplement_number_view.h"
+#include "manager/supplement_number_dlg.h"
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -25,6 +29,8 @@ void InstallQtViews() {
     SetProgressWindows(&progressWindows);
     SetPresenter<CSettingsDlg>(config::ShowSettingsDialog);
     SetPresenter<CLogonDlg>(plugin::ShowLogonDialog);
+    SetManagerWindowFactory(manager::MakeManagerWindow);
+    SetPresenter<CSupplementNumberDlg>(manager::ShowSupplementNumberDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

@@ -1,16 +1,22 @@
 // Pictures of the desktop host for the README and for reviewing the views:
 // the main window with a demo binder open, the "&Lumar" menu, the settings
-// dialog on both pages, the logon dialog and the progress dialog.
+// dialog on both pages, the logon dialog, the progress dialog and the
+// publication manager with the reference service's demo publication, its
+// merge under way and the supplement number dialog.
 //
 //   desk_screenshots <output folder>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
@@ -20,8 +26,12 @@
 #include "config/settings_store.h"
 #include "desk_application.h"
 #include "fixtures/pdf_builder.h"
+#include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
+#include "lumar-service/demo_seed.h"
 #include "main_window.h"
+#include "manager/qt/supplement_number_view.h"
+#include "manager/supplement_number_dlg.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
 #include "ui/progress.h"
@@ -64,6 +74,125 @@ void writeDemoBinder(const std::filesystem::path& path) {
         builder.text(page, 280, 40, std::to_string(page + 1), 0, 10);
     }
     builder.write(path);
+}
+
+// Closes the next note the host shows (a modal dialog other than `shown`).
+void closeNextNote(QWidget* shown) {
+    QTimer::singleShot(100, [shown] {
+        auto* note = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (note == nullptr || note == shown) {
+            closeNextNote(shown);
+            return;
+        }
+        note->accept();
+    });
+}
+
+// Logs the demo producer on through the "&Lumar" menu and its logon dialog,
+// and closes the note that greets the user.
+void logOnAsProducer(QMenu& lumar) {
+    QAction* logOn = lumar.findChild<QAction*>("TOLMA:LumarLogon");
+    if (logOn == nullptr) {
+        return;
+    }
+    QTimer::singleShot(300, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), "producer");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), "producer4");
+        closeNextNote(dialog);
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    logOn->trigger();
+}
+
+// The demo publication's documents as the merge finds them: three binders of
+// eight pages and the supplement of four, a data annotation on every page.
+void writeDemoDocuments(const std::filesystem::path& binders,
+                        const std::filesystem::path& supplements) {
+    const auto write = [](const std::filesystem::path& path, int pages) {
+        std::vector<std::string> texts;
+        for (int page = 1; page <= pages; ++page) {
+            texts.push_back(path.stem().string() + " page " + std::to_string(page));
+        }
+        lumar::fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
+    };
+    for (const std::string_view name : lumar::service_app::kDemoBinderFiles) {
+        write(binders / name, lumar::service_app::kDemoPagesPerBinder);
+    }
+    write(supplements / lumar::service_app::kDemoSupplementFile,
+          lumar::service_app::kDemoSupplementPages);
+}
+
+// The progress window in front of the manager, once, while the merge runs.
+void saveMergeProgress(QWidget* manager, QWidget* list) {
+    bool saved = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (saved || qobject_cast<QDialog*>(window) == nullptr ||
+                window->objectName() != "140" || !window->isVisible()) {
+                continue;
+            }
+            // Under way: some of the bar filled.
+            const auto* bar = window->findChild<QProgressBar*>("1059");
+            if (bar == nullptr || bar->value() <= bar->minimum()) {
+                continue;
+            }
+            saved = true;
+            settle();
+            const QRect area = manager->frameGeometry().united(window->frameGeometry());
+            const QString path = output.filePath("manager-merge-progress.png");
+            if (QGuiApplication::primaryScreen()
+                    ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                    .save(path)) {
+                std::cout << path.toStdString() << '\n';
+            }
+        }
+    });
+    watch.start(0);
+    // Alt+G: "Mer&ge publication", the stored merge data merged at once.
+    QTest::keyClick(list, Qt::Key_G, Qt::AltModifier);
+    watch.stop();
+    if (!saved) {
+        std::cerr << "the merge showed no progress window\n";
+    }
+}
+
+// The manager opened from the menu over the demo publication, its row
+// selected; then locked and merged, with the progress window pictured.
+void saveManager(QMenu& lumar) {
+    QAction* open = lumar.findChild<QAction*>("TOLMA:LumarManagerOpen");
+    if (open == nullptr) {
+        return;
+    }
+    // The menu enables its items as it opens, as the user would see it.
+    Q_EMIT lumar.aboutToShow();
+    open->trigger();
+    settle();
+    QWidget* manager = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "141" && window->isVisible()) {
+            manager = window;
+        }
+    }
+    if (manager == nullptr) {
+        std::cerr << "the publication manager did not open\n";
+        return;
+    }
+    auto* list = manager->findChild<QAbstractItemView*>("1004");
+    if (list != nullptr) {
+        list->setCurrentIndex(list->model()->index(0, 0));
+    }
+    save(manager, "manager");
+    // Alt+L: "&Lock publication".
+    QTest::keyClick(list, Qt::Key_L, Qt::AltModifier);
+    saveMergeProgress(manager, list);
+    manager->findChild<QPushButton*>("2")->click();
+    // The closed window goes before the next pictures look for theirs.
+    settle();
 }
 
 }  // namespace
@@ -128,6 +257,28 @@ int main(int argc, char* argv[]) {
         save(&logon, "logon-empty-password");
         QTest::keyClicks(logon.findChild<QLineEdit*>("1004"), "secret");
         save(&logon, "logon");
+    }
+
+    if (lumar != nullptr) {
+        lumar::fixtures::ReferenceService service;
+        lumar::WriteTextSetting("Uri", "Web_service", service.uri());
+        const auto binders = temp / "binders";
+        const auto supplements = temp / "supplements";
+        std::filesystem::create_directories(binders);
+        std::filesystem::create_directories(supplements);
+        lumar::WriteTextSetting("Uri", "Base_docs", binders.string());
+        lumar::WriteTextSetting("Uri", "Supp_docs", supplements.string());
+        writeDemoDocuments(binders, supplements);
+        logOnAsProducer(*lumar);
+        saveManager(*lumar);
+    }
+
+    {
+        // The demo publication's binders are at supplement 3.
+        lumar::CSupplementNumberDlg model(3);
+        lumar::manager::SupplementNumberView number(model, &desk.window());
+        number.show();
+        save(&number, "supplement-number");
     }
 
     lumar::ui::QtProgressWindows progressWindows;
