@@ -24,11 +24,11 @@
 #include <iostream>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "desk_application.h"
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
-#include "lumar-service/demo_seed.h"
 #include "main_window.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
@@ -119,11 +119,10 @@ void writeDemoDocuments(const std::filesystem::path& binders,
         }
         lumar::fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
     };
-    for (const std::string_view name : lumar::service_app::kDemoBinderFiles) {
-        write(binders / name, lumar::service_app::kDemoPagesPerBinder);
+    for (const std::string_view name : lumar::demo::kBinderFiles) {
+        write(binders / name, lumar::demo::kPagesPerBinder);
     }
-    write(supplements / lumar::service_app::kDemoSupplementFile,
-          lumar::service_app::kDemoSupplementPages);
+    write(supplements / lumar::demo::kSupplementFile, lumar::demo::kSupplementPages);
 }
 
 // The progress window in front of the manager, once, while the merge runs.

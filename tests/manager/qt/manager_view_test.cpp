@@ -23,10 +23,10 @@
 #include <string>
 
 #include "config/settings_store.h"
+#include "demo/demo_data.h"
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
-#include "lumar-service/demo_seed.h"
 #include "lumar-service/password.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_dlg.h"
@@ -130,7 +130,7 @@ private:
     std::int32_t logOnAs(const std::string& login) {
         LogonStore& store = TheLogonStore();
         store.clear();
-        for (const auto& user : service_app::kDemoUsers) {
+        for (const auto& user : demo::kUsers) {
             if (user.login == login) {
                 CWSClient().Logon({login, service_app::ScramblePassword(user.password)},
                                   store.user);
