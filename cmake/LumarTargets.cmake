@@ -30,6 +30,22 @@ function(lumar_library name)
   lumar_compile_options(${name})
 endfunction()
 
+# lumar_test_pch()
+# GoogleTest and GoogleMock as one precompiled header that every GoogleTest
+# executable reuses: parsing them is most of the time an unoptimised test
+# file takes to compile. Made once, in tests/, with the flags lumar_test
+# gives its targets: it is an executable like them (an object library would
+# be compiled as position-independent code and its header refused).
+function(lumar_test_pch)
+  add_executable(lumar_test_pch ${PROJECT_SOURCE_DIR}/tests/fixtures/test_pch.cpp)
+  target_link_libraries(lumar_test_pch PRIVATE GTest::gtest_main GTest::gmock)
+  target_compile_definitions(lumar_test_pch PRIVATE
+    LUMAR_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    LUMAR_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  lumar_compile_options(lumar_test_pch)
+  target_precompile_headers(lumar_test_pch PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
+endfunction()
+
 # lumar_test(<name> SOURCES ... LIBS ... [ENV VAR=VALUE ...] [LABELS ...])
 # A GoogleTest executable registered with CTest, one CTest entry per test case.
 function(lumar_test name)
@@ -41,6 +57,11 @@ function(lumar_test name)
     LUMAR_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     LUMAR_BINARY_DIR="${PROJECT_BINARY_DIR}")
   lumar_compile_options(${name})
+  # Qt's targets make their users position-independent code, which the
+  # shared header was not compiled as.
+  if(TARGET lumar_test_pch AND NOT "${ARG_LIBS}" MATCHES "lumar_views|lumar_desk|Qt6::")
+    target_precompile_headers(${name} REUSE_FROM lumar_test_pch)
+  endif()
   set(props "")
   if(ARG_ENV)
     list(APPEND props ENVIRONMENT "${ARG_ENV}")
