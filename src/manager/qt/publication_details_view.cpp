@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -136,11 +138,12 @@ PublicationDetailsView::PublicationDetailsView(CPublicationDetailsDlg& dialog, Q
     }
     remarks_->setReadOnly(!editable);
     ok_->setDefault(editable);
+    Follow();
     resize(sizeHint().expandedTo(minimumSizeHint()));
+    widenForColumns();
     if (const std::optional<WindowPlacement>& placement = dialog_.InitialPlacement()) {
         ui::placeWindow(*this, *placement);
     }
-    Follow();
     list_->setFocus();
 }
 
@@ -148,6 +151,22 @@ PublicationDetailsView::~PublicationDetailsView() {
     dialog_.SetEndHandler({});
     dialog_.SetBringToFront({});
     dialog_.OnDestroy();
+}
+
+void PublicationDetailsView::widenForColumns() {
+    // At first the window shows every column of the list (with room for its
+    // scroll bar), as far as the screen allows.
+    const auto across = [](const QLayout* layout) {
+        const QMargins margins = layout->contentsMargins();
+        return margins.left() + margins.right();
+    };
+    const int needed = list_->horizontalHeader()->length() + 2 * list_->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       across(documents_->layout()) + across(layout()) +
+                       2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QScreen* screen = this->screen();
+    const int widest = screen != nullptr ? screen->availableGeometry().width() : needed;
+    resize(std::max(width(), std::min(needed, widest)), height());
 }
 
 QWidget* PublicationDetailsView::makeForm() {

@@ -48,6 +48,7 @@ private:
     QWidget* makeForm();
     void setUpButtons();
     void orderTabs();
+    void widenForColumns();
     void showForm();
     void formEdited();
     void updateControls();
