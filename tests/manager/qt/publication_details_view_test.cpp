@@ -327,6 +327,26 @@ private Q_SLOTS:
         QCOMPARE(stored().Max_page_count_per_binder, before.Max_page_count_per_binder);
     }
 
+    void tabGoesDownTheFieldsThenTheListAndTheButtons() {
+        ManagerView* view = openAsHoldingSupervisor();
+        QStringList visited;
+        bool active = false;
+        withNextDetails([&](PublicationDetailsView* details) {
+            details->activateWindow();
+            active = QTest::qWaitForWindowActive(details);
+            child<QComboBox>(details, "1024")->setFocus();
+            for (int i = 0; i < 15; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            }
+        });
+        view->Button(kIdcDetails)->click();
+        QVERIFY(active);
+        // Search, Print and Reset are disabled with nothing selected or changed.
+        QCOMPARE(visited, QStringList({"1025", "1026", "1027", "1028", "1029", "1035", "1036",
+                                       "1034", "1031", "1033", "1030", "1032", "1010", "2", "1"}));
+    }
+
     void aReaderSeesTheFormReadOnlyAndTheDocuments() {
         logOnAs("reader");
         ManagerView* view = openManager();
