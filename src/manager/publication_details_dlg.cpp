@@ -103,6 +103,10 @@ int ShowPublicationDetails(CPublicationDetailsDlg& dialog, void* parent) {
     if (PresenterOf<CPublicationDetailsDlg>()) {
         return DoModal(dialog, parent);
     }
+    return RunPublicationDetailsWithoutWindow(dialog);
+}
+
+int RunPublicationDetailsWithoutWindow(CPublicationDetailsDlg& dialog) {
     dialog.OnInitDialog();
     if (!dialog.EndResult()) {
         dialog.OnCancel();
@@ -291,6 +295,10 @@ void CPublicationDetailsDlg::SelectRows(std::vector<int> rows) {
     std::erase_if(rows, [this](int row) { return row < 0 || row >= DocumentCount(); });
     selectedRows_ = std::move(rows);
     UpdateControls();
+}
+
+void CPublicationDetailsDlg::SetTopRow(int row) {
+    topRow_ = std::clamp(row, 0, std::max(0, DocumentCount() - 1));
 }
 
 void CPublicationDetailsDlg::FillDocuments(bool /*lockUpdates*/) {

@@ -73,6 +73,9 @@ class CPublicationDetailsDlg {
 public:
     static constexpr const char* kRegistryName = "DocumentDetailsDlg";
     static constexpr std::int32_t kMaxPageCountLimit = 999999;
+    // The most characters the code edits and the two long texts take.
+    static constexpr int kCodeMaxLength = 50;
+    static constexpr int kTextMaxLength = 500;
 
     explicit CPublicationDetailsDlg(void* parent = nullptr);
     ~CPublicationDetailsDlg();
@@ -154,6 +157,11 @@ public:
     [[nodiscard]] int DocumentCount() const;
     [[nodiscard]] const std::vector<int>& SelectedRows() const { return selectedRows_; }
     void SelectRows(std::vector<int> rows);
+    // The list's top visible row, as the view scrolled it: "View
+    // annotations" shows the first selected binder at or below it, and a
+    // refill scrolls it back into view.
+    [[nodiscard]] int TopRow() const { return topRow_; }
+    void SetTopRow(int row);
     [[nodiscard]] int SortColumn() const { return sortColumn_; }
     // A click on the header of list column `column`: sorts by it (again:
     // the other way round); the selection stays on its documents.
@@ -240,6 +248,9 @@ private:
 // command line) the model runs without a window: it initialises (which runs
 // add mode), and closes as its Close button does. Returns how it ended.
 int ShowPublicationDetails(CPublicationDetailsDlg& dialog, void* parent);
+// The dialog without a window, as ShowPublicationDetails runs it when no
+// presenter is installed (also for a presenter that finds no windows).
+int RunPublicationDetailsWithoutWindow(CPublicationDetailsDlg& dialog);
 
 // The number of a drop-down's selected entry: the entry whose ID equals
 // `id`, else the first entry (0 when the list is empty).

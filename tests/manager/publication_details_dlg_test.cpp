@@ -264,6 +264,37 @@ TEST_F(DetailsDlg, ViewAnnotationsOpensTheBinderViewOfTheEditor) {
     EXPECT_TRUE(launcher.mergeRequests[1].readOnly);
 }
 
+TEST_F(DetailsDlg, ViewAnnotationsShowsTheFirstSelectedBinderFromTheTopRow) {
+    Prepare("producer", "producer");
+    RecordingLauncher launcher;
+    CPublicationDetailsDlg dialog;
+    Open(dialog, false, false);
+    ASSERT_EQ(dialog.DocumentCount(), 3);
+    // Rows 0 and 2 selected: the list scrolled to row 1 shows row 2 first;
+    // scrolled past every selected row, the first selected row counts.
+    const struct {
+        int topRow;
+        int expectedRow;
+    } cases[] = {{0, 0}, {1, 2}, {2, 2}};
+    for (const auto& c : cases) {
+        dialog.SelectRows({0, 2});
+        dialog.SetTopRow(c.topRow);
+        EXPECT_EQ(dialog.TopRow(), c.topRow);
+        dialog.ListCommand(kCmdViewAnnotations);
+        ASSERT_FALSE(launcher.mergeRequests.empty());
+        EXPECT_EQ(launcher.mergeRequests.back().firstBinder,
+                  dialog.BinderDocuments()[c.expectedRow].Binder_number)
+            << "top row " << c.topRow;
+    }
+    dialog.SelectRows({0});
+    dialog.SetTopRow(2);
+    dialog.ListCommand(kCmdViewAnnotations);
+    EXPECT_EQ(launcher.mergeRequests.back().firstBinder, dialog.BinderDocuments()[0].Binder_number);
+    // A row past the list is held to its last row.
+    dialog.SetTopRow(7);
+    EXPECT_EQ(dialog.TopRow(), 2);
+}
+
 TEST_F(DetailsDlg, OpenShowsTheSelectedDocumentsFromTheirFolder) {
     Prepare("editor", "editor");
     WritePdf(binders / "Det2H001.pdf", 4);

@@ -3,12 +3,11 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <algorithm>
 
 #include "manager/manager_dlg.h"
+#include "manager/qt/context_menu_popup.h"
 #include "manager/qt/publication_table.h"
-#include "platform/text/qt/qt_text.h"
 #include "ui/column_layout.h"
 #include "ui/list_keys.h"
 
@@ -145,40 +144,18 @@ std::vector<ContextMenuItem> PublicationList::HeaderMenu() {
     return ColumnChooserMenu(ColumnSetId::Publications, PublicationLayout(), kBinderMode);
 }
 
-int PublicationList::popUp(const std::vector<ContextMenuItem>& items,
-                           const QPoint& globalPosition) {
-    if (items.empty()) {
-        return 0;
-    }
-    QMenu menu(this);
-    for (const ContextMenuItem& item : items) {
-        if (item.IsSeparator()) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = menu.addAction(text::toQString(item.title));
-        action->setData(item.command);
-        action->setCheckable(item.checked);
-        action->setChecked(item.checked);
-    }
-    int chosen = 0;
-    connect(&menu, &QMenu::triggered, &menu,
-            [&chosen](const QAction* action) { chosen = action->data().toInt(); });
-    menu.exec(globalPosition);
-    return chosen;
-}
-
 void PublicationList::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint position = event->reason() == QContextMenuEvent::Mouse
                                 ? event->globalPos()
                                 : viewport()->mapToGlobal(visualRect(currentIndex()).center());
-    if (const int command = popUp(RowMenu(), position)) {
+    if (const int command = PopUpContextMenu(this, RowMenu(), position)) {
         manager_.ListCommand(command);
     }
 }
 
 void PublicationList::showHeaderMenu(const QPoint& position) {
-    const int command = popUp(HeaderMenu(), horizontalHeader()->mapToGlobal(position));
+    const int command =
+        PopUpContextMenu(this, HeaderMenu(), horizontalHeader()->mapToGlobal(position));
     if (command >= kColumnChooserFirst) {
         ToggleColumn(command - kColumnChooserFirst);
     }

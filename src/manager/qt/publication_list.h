@@ -49,8 +49,6 @@ private:
     void applyWidths();
     void userSelected();
     void showHeaderMenu(const QPoint& position);
-    // Shows the items as a popup; the chosen command, or 0.
-    int popUp(const std::vector<ContextMenuItem>& items, const QPoint& globalPosition);
     [[nodiscard]] bool available(int command) const;
 
     CManagerDlg& manager_;

@@ -4,7 +4,9 @@
 #include <QCursor>
 
 #include "manager/manager_dlg.h"
+#include "manager/publication_details_dlg.h"
 #include "manager/qt/manager_view.h"
+#include "manager/qt/publication_details_view.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
 #include "plugin/host_message_boxes.h"
@@ -31,6 +33,7 @@ void InstallQtViews() {
     SetPresenter<CLogonDlg>(plugin::ShowLogonDialog);
     SetManagerWindowFactory(manager::MakeManagerWindow);
     SetPresenter<CSupplementNumberDlg>(manager::ShowSupplementNumberDialog);
+    SetPresenter<CPublicationDetailsDlg>(manager::ShowPublicationDetailsDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

@@ -2,7 +2,8 @@
 // the main window with a demo binder open, the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
-// merge under way and the supplement number dialog.
+// merge under way, the details of the demo publication and the supplement
+// number dialog.
 //
 //   desk_screenshots <output folder>
 
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "config/settings_store.h"
@@ -160,6 +162,32 @@ void saveMergeProgress(QWidget* manager, QWidget* list) {
     }
 }
 
+// The details of the selected publication, opened with "&Details..." over
+// the manager, its first document selected; closed again.
+void saveDetails(QWidget* manager) {
+    auto* details = manager->findChild<QPushButton*>("1065");
+    if (details == nullptr || !details->isEnabled()) {
+        std::cerr << "the manager offers no details\n";
+        return;
+    }
+    // The window's classes live in the plug-in module: find it by its name.
+    std::function<void()> pictureWhenOpen;
+    pictureWhenOpen = [&pictureWhenOpen] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog->objectName() != "136") {
+            QTimer::singleShot(100, pictureWhenOpen);
+            return;
+        }
+        if (auto* list = dialog->findChild<QAbstractItemView*>("1010")) {
+            list->setCurrentIndex(list->model()->index(0, 0));
+        }
+        save(dialog, "details");
+        dialog->findChild<QPushButton*>("2")->click();
+    };
+    QTimer::singleShot(100, pictureWhenOpen);
+    details->click();
+}
+
 // The manager opened from the menu over the demo publication, its row
 // selected; then locked and merged, with the progress window pictured.
 void saveManager(QMenu& lumar) {
@@ -186,6 +214,7 @@ void saveManager(QMenu& lumar) {
         list->setCurrentIndex(list->model()->index(0, 0));
     }
     save(manager, "manager");
+    saveDetails(manager);
     // Alt+L: "&Lock publication".
     QTest::keyClick(list, Qt::Key_L, Qt::AltModifier);
     saveMergeProgress(manager, list);
