@@ -12,6 +12,7 @@
 #include "manager/qt/document_table.h"
 #include "ui/column_layout.h"
 #include "ui/list_keys.h"
+#include "ui/qt/list_columns.h"
 
 namespace lumar::manager {
 
@@ -101,31 +102,11 @@ void DocumentList::showSelection() {
 }
 
 void DocumentList::applyWidths() {
-    const ColumnLayout& layout = DocumentLayout();
-    QHeaderView* header = horizontalHeader();
-    const int clientWidth = contentsRect().width();
-    for (int column = 0; column < table_->columnCount(); ++column) {
-        int width = ColumnWidth(layout, ColumnSetId::Documents, column, clientWidth);
-        if (width == kFitCells || width == kFitTitleAndCells) {
-            const int cells = sizeHintForColumn(column);
-            const int title = header->sectionSizeHint(column);
-            // A column without cells still shows its title.
-            width = width == kFitTitleAndCells || cells <= 0 ? std::max(cells, title) : cells;
-        }
-        header->resizeSection(column, width);
-    }
+    ApplyColumnWidths(*this, DocumentLayout(), ColumnSetId::Documents, table_->columnCount());
 }
 
 void DocumentList::CaptureColumns() {
-    const QHeaderView* header = horizontalHeader();
-    std::vector<int> columnAtPosition;
-    std::vector<int> widthAtPosition;
-    for (int position = 0; position < header->count(); ++position) {
-        const int column = header->logicalIndex(position);
-        columnAtPosition.push_back(column);
-        widthAtPosition.push_back(header->sectionSize(column));
-    }
-    CaptureHeader(DocumentLayout(), columnAtPosition, widthAtPosition);
+    CaptureColumnHeader(*this, DocumentLayout());
 }
 
 void DocumentList::ToggleColumn(int setIndex) {

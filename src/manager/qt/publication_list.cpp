@@ -10,6 +10,7 @@
 #include "manager/qt/publication_table.h"
 #include "ui/column_layout.h"
 #include "ui/list_keys.h"
+#include "ui/qt/list_columns.h"
 
 namespace lumar::manager {
 
@@ -85,31 +86,11 @@ void PublicationList::Follow() {
 }
 
 void PublicationList::applyWidths() {
-    const ColumnLayout& layout = PublicationLayout();
-    QHeaderView* header = horizontalHeader();
-    const int clientWidth = contentsRect().width();
-    for (int column = 0; column < table_->columnCount(); ++column) {
-        int width = ColumnWidth(layout, ColumnSetId::Publications, column, clientWidth);
-        if (width == kFitCells || width == kFitTitleAndCells) {
-            const int cells = sizeHintForColumn(column);
-            const int title = header->sectionSizeHint(column);
-            // A column without cells still shows its title.
-            width = width == kFitTitleAndCells || cells <= 0 ? std::max(cells, title) : cells;
-        }
-        header->resizeSection(column, width);
-    }
+    ApplyColumnWidths(*this, PublicationLayout(), ColumnSetId::Publications, table_->columnCount());
 }
 
 void PublicationList::CaptureColumns() {
-    const QHeaderView* header = horizontalHeader();
-    std::vector<int> columnAtPosition;
-    std::vector<int> widthAtPosition;
-    for (int position = 0; position < header->count(); ++position) {
-        const int column = header->logicalIndex(position);
-        columnAtPosition.push_back(column);
-        widthAtPosition.push_back(header->sectionSize(column));
-    }
-    CaptureHeader(PublicationLayout(), columnAtPosition, widthAtPosition);
+    CaptureColumnHeader(*this, PublicationLayout());
 }
 
 void PublicationList::ToggleColumn(int setIndex) {

@@ -4,21 +4,14 @@
 #include "platform/text/qt/qt_text.h"
 #include "ui/column_layout.h"
 #include "ui/column_sets.h"
+#include "ui/qt/list_columns.h"
 
 namespace lumar::manager {
 
 namespace {
 
 Qt::Alignment alignmentOf(int setIndex) {
-    switch (PublicationColumnSet()[static_cast<std::size_t>(setIndex)].alignment) {
-    case ColumnAlignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case ColumnAlignment::Centred:
-        return Qt::AlignCenter;
-    case ColumnAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    return QtAlignment(PublicationColumnSet()[static_cast<std::size_t>(setIndex)].alignment);
 }
 
 }  // namespace
