@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -237,7 +238,44 @@ QWidget* PublicationDetailsView::makeForm() {
     return group;
 }
 
+namespace {
+
+// The document commands' hidden buttons: kept for their enabled state and
+// their Alt shortcuts; the document list's menu offers the same commands.
+struct HiddenCommandButton {
+    int id;
+    const char* title;
+    int command;
+};
+constexpr HiddenCommandButton kHiddenCommandButtons[] = {
+    {1078, "Set PDF status O&K", kCmdSetPdfStatusOk},
+    {1079, "Set PDF status no&t OK", kCmdSetPdfStatusNotOk},
+    {1080, "&View annotations...", kCmdViewAnnotations},
+    {1081, "&Check document", kCmdCheckDocument},
+    {1082, "Create annotation &report", kCmdAnnotationReport},
+    {1083, "Create annotation report (&no numbers)", kCmdAnnotationReportNoNumbers},
+};
+
+// The letter after the "&" of a title, in lower case; 0 without one.
+QChar mnemonicOf(const QString& title) {
+    const qsizetype at = title.indexOf('&');
+    return at >= 0 && at + 1 < title.size() ? title.at(at + 1).toLower() : QChar();
+}
+
+}  // namespace
+
 void PublicationDetailsView::setUpButtons() {
+    for (const HiddenCommandButton& hidden : kHiddenCommandButtons) {
+        const QByteArray id = QByteArray::number(hidden.id);
+        QPushButton* button = makeButton(id.constData(), hidden.title, this);
+        button->setVisible(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, command = hidden.command] {
+            dialog_.ListCommand(command);
+            Follow();
+        });
+        commandButtons_[hidden.id] = button;
+    }
     cancel_ = makeButton("2", "Cancel", this);
     search_ = makeButton("1089", "Search...", this);
     print_ = makeButton("1088", "Print...", this);
@@ -338,10 +376,37 @@ void PublicationDetailsView::updateControls() {
     print_->setEnabled(dialog_.PrintEnabled());
     search_->setText(text::toQString(dialog_.SearchText()));
     search_->setEnabled(dialog_.SearchEnabled());
+    for (const HiddenCommandButton& hidden : kHiddenCommandButtons) {
+        commandButtons_[hidden.id]->setEnabled(dialog_.CommandAvailable(hidden.command));
+    }
     // While they are disabled, Print and Search tell why.
     const QString tip = text::toQString(dialog_.PrintToolTip());
     print_->setToolTip(tip);
     search_->setToolTip(tip);
+}
+
+QPushButton* PublicationDetailsView::CommandButton(int id) const {
+    const auto found = commandButtons_.find(id);
+    return found != commandButtons_.end() ? found->second : nullptr;
+}
+
+void PublicationDetailsView::keyPressEvent(QKeyEvent* event) {
+    // Qt gives hidden buttons no shortcuts: Alt with their letter presses
+    // them while their command is available.
+    if (event->modifiers() == Qt::AltModifier && !event->text().isEmpty()) {
+        const QChar letter = event->text().at(0).toLower();
+        for (const auto& [id, button] : commandButtons_) {
+            if (mnemonicOf(button->text()) == letter) {
+                updateControls();
+                if (button->isEnabled()) {
+                    button->click();
+                }
+                event->accept();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PublicationDetailsView::accept() {

@@ -9,10 +9,12 @@
 // closes when the dialog ends.
 
 #include <QDialog>
+#include <map>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -43,6 +45,12 @@ public:
     void accept() override;
     void reject() override;
     void done(int result) override;
+
+    // A command button by its control ID ("1078" to "1083" are hidden).
+    [[nodiscard]] QPushButton* CommandButton(int id) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* makeForm();
@@ -78,6 +86,7 @@ private:
     QPushButton* print_ = nullptr;
     QPushButton* reset_ = nullptr;
     QPushButton* ok_ = nullptr;
+    std::map<int, QPushButton*> commandButtons_;  // hidden, by control ID
     bool showing_ = false;
     bool closed_ = false;
 };

@@ -1,7 +1,8 @@
 // The publication manager's window on the offscreen platform, against the
 // reference service: opened from the menu, its list and buttons following
 // the manager, a lock through its shortcut, header clicks, the column layout
-// across openings, and closing.
+// across openings, a merge and a revert, adding a supplement through the
+// number dialog, and closing.
 
 #include "manager/qt/manager_view.h"
 
@@ -14,26 +15,30 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "config/settings_store.h"
-#include "demo/demo_data.h"
-#include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
-#include "lumar-service/password.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_dlg.h"
 #include "manager/publication_details_dlg.h"
+#include "manager/qt/document_list.h"
+#include "manager/qt/document_table.h"
+#include "manager/qt/publication_details_view.h"
 #include "manager/qt/publication_list.h"
 #include "manager/qt/publication_table.h"
+#include "manager/qt/supplement_number_view.h"
 #include "platform/host/menu_model.h"
+#include "platform/pdf/document.h"
 #include "plugin/plugin_harness.h"
 #include "plugin/qt/qt_views.h"
 #include "service/logon_store.h"
@@ -41,6 +46,7 @@
 #include "shell/manager_state.h"
 #include "ui/column_layout.h"
 #include "ui/modal_dialog.h"
+#include "window_test_support.h"
 
 namespace lumar::manager {
 
@@ -49,59 +55,6 @@ namespace {
 constexpr std::int32_t kDemo = 1;
 constexpr int kSapCode = 7;
 constexpr int kPublicationId = 0;
-
-// Answers the next message box by clicking the button with that text.
-void answerNextMessageBox(const QString& button) {
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            answerNextMessageBox(button);
-            return;
-        }
-        for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text().remove('&') == button) {
-                candidate->click();
-                return;
-            }
-        }
-        box->reject();
-    });
-}
-
-// PDFs of `pages` pages with one data annotation per page.
-void writePdf(const std::filesystem::path& path, int pages) {
-    std::vector<std::string> texts;
-    for (int page = 1; page <= pages; ++page) {
-        texts.push_back(path.stem().string() + " page " + std::to_string(page));
-    }
-    fixtures::PdfBuilder().pages(pages).dataAnnotations(texts).write(path);
-}
-
-// Chooses the item with that title (without its "&") from the next popup
-// menu; `titles` gets every title the menu showed.
-void chooseFromNextMenu(const QString& title, QStringList* titles) {
-    QTimer::singleShot(0, [=] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) {
-            chooseFromNextMenu(title, titles);
-            return;
-        }
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            const QString text = action->text().remove('&');
-            if (!action->isSeparator()) {
-                titles->append(text);
-            }
-            if (text == title) {
-                chosen = action;
-            }
-        }
-        if (chosen != nullptr) {
-            chosen->trigger();
-        }
-        menu->close();
-    });
-}
 
 void rightClick(QWidget* widget, const QPoint& position) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
@@ -126,24 +79,8 @@ private:
     std::filesystem::path supplements_;
     CManagerDlg& manager_ = CManagerDlg::Instance();
 
-    // Logs the demo user on as the session would; returns its User_ID.
-    std::int32_t logOnAs(const std::string& login) {
-        LogonStore& store = TheLogonStore();
-        store.clear();
-        for (const auto& user : demo::kUsers) {
-            if (user.login == login) {
-                CWSClient().Logon({login, service_app::ScramblePassword(user.password)},
-                                  store.user);
-            }
-        }
-        const LookupListRequest lookups{store.user.User_ID};
-        CWSClient().PublicationStatusList(lookups, store.publicationStatuses);
-        CWSClient().LanguageList(lookups, store.languages);
-        CWSClient().BinderTypeList(lookups, store.binderTypes);
-        CWSClient().PrintingList(lookups, store.printings);
-        CWSClient().ColourList({store.user.User_ID, 0}, store.colours);
-        store.userChanged = true;
-        return store.user.User_ID;
+    static std::int32_t logOnAs(const std::string& login) {
+        return testing::LogOnAsDemoUser(login);
     }
 
     host::MenuItem* item(const char* name) { return harness_->item(name); }
@@ -361,10 +298,10 @@ private Q_SLOTS:
     }
 
     void mergeShowsItsProgressAndSelectsTheNewVersion() {
-        writePdf(binders_ / "Demo1H003.pdf", 8);
-        writePdf(binders_ / "Demo2H003.pdf", 8);
-        writePdf(binders_ / "Demo3H003.pdf", 8);
-        writePdf(supplements_ / "DemoS004.pdf", 4);
+        testing::WriteAnnotatedPdf(binders_ / "Demo1H003.pdf", 8);
+        testing::WriteAnnotatedPdf(binders_ / "Demo2H003.pdf", 8);
+        testing::WriteAnnotatedPdf(binders_ / "Demo3H003.pdf", 8);
+        testing::WriteAnnotatedPdf(supplements_ / "DemoS004.pdf", 4);
         const std::int32_t producer = logOnAs("producer");
         WSIdResult locked;
         QVERIFY(CWSClient().PublicationLock({producer, kDemo}, locked));
@@ -431,11 +368,11 @@ private Q_SLOTS:
         QCOMPARE(manager_.Selected()->Publication_ID, merged);
         QVERIFY(view->Button(kIdcRevert)->isEnabled());
 
-        answerNextMessageBox("Cancel");
+        testing::AnswerNextMessageBox("Cancel");
         QTest::keyClick(&view->List(), Qt::Key_V, Qt::AltModifier);
         QCOMPARE(manager_.Selected()->Publication_ID, merged);
 
-        answerNextMessageBox("OK");
+        testing::AnswerNextMessageBox("OK");
         QTest::keyClick(&view->List(), Qt::Key_V, Qt::AltModifier);
         QCOMPARE(manager_.Selected()->Publication_ID, kDemo);
         QCOMPARE(view->List().Table().rowCount(), 1);
@@ -452,7 +389,7 @@ private Q_SLOTS:
         // A right click on the row: the available commands only, of each
         // pair the one that applies.
         QStringList titles;
-        chooseFromNextMenu("Lock publication", &titles);
+        testing::ChooseFromNextMenu("Lock publication", &titles);
         rightClick(list.viewport(), list.visualRect(list.Table().index(0, 0)).center());
         QVERIFY(titles.contains("Lock publication"));
         QVERIFY(!titles.contains("Unlock publication"));
@@ -463,7 +400,7 @@ private Q_SLOTS:
         // A right click on the header: the column chooser, which adds
         // "Publication ID" at the end.
         titles.clear();
-        chooseFromNextMenu("Publication ID", &titles);
+        testing::ChooseFromNextMenu("Publication ID", &titles);
         rightClick(list.horizontalHeader()->viewport(), QPoint(5, 5));
         QCOMPARE(titles.size(), 40);
         QCOMPARE(list.Table().SetIndex(list.Table().columnCount() - 1), kPublicationId);
@@ -506,6 +443,94 @@ private Q_SLOTS:
         clickRow(view, 0);
         QVERIFY(!add->isEnabled());
         QCOMPARE(tipOfAdd(), QString("You need to lock the publication first"));
+    }
+
+    void addSupplementAsksTheNumberAndStoresTheOpenDocument() {
+        // A publication of two binders ("Sup1H012.pdf" proposes number 12),
+        // held by the editor.
+        logOnAs("supervisor");
+        PublicationInsertRequest insert;
+        insert.LogUser_ID = TheLogonStore().user.User_ID;
+        insert.Publication_status_ID = 1;
+        insert.Language_ID = 1;
+        insert.SAP_code = "SUP";
+        insert.Description = "Supplement added from the window";
+        insert.Binder_type_ID = 1;
+        insert.Printing_ID = 1;
+        insert.Administrator_ID = 1;
+        WSIdResult created;
+        QVERIFY(CWSClient().PublicationInsert(insert, created));
+        const std::int32_t producer = logOnAs("producer");
+        WSIdResult locked;
+        QVERIFY(CWSClient().PublicationLock({producer, created.Id}, locked));
+        for (const int binder : {2, 1}) {  // binder 1 last closes the loading
+            BinderDocInsertRequest document;
+            document.LogUser_ID = producer;
+            document.Publication_ID = created.Id;
+            document.Binder_number = binder;
+            document.Page_count = 4;
+            document.Doc_file = "Sup" + std::to_string(binder) + "H012.pdf";
+            document.Pdf_version = "1.3";
+            document.Pdf_OK = true;
+            WSIdResult added;
+            QVERIFY2(CWSClient().BinderDocInsert(document, added), added.Message.c_str());
+        }
+        QVERIFY(CWSClient().PublicationUnlock({producer, created.Id}, locked));
+        const std::int32_t editor = logOnAs("editor");
+        QVERIFY(CWSClient().PublicationLock({editor, created.Id}, locked));
+
+        // The supplement is the document open in the host.
+        const std::filesystem::path source = *temp_ / "Sup_S12.pdf";
+        testing::WriteAnnotatedPdf(source, 6);
+        harness_->headless.ui().showDocument(
+            std::make_unique<pdf::Document>(pdf::Document::open(source)));
+
+        ManagerView* view = open();
+        QVERIFY(manager_.SelectPublication(created.Id));
+        QVERIFY(view->Button(kIdcAddSupplement)->isEnabled());
+
+        // The number dialog: keep the proposed number; then the details
+        // window in add mode, which has stored the document, closed with OK.
+        QStringList offered;
+        QStringList detailsSeen;
+        std::function<void()> answerNumber = [&] {
+            auto* dialog = qobject_cast<SupplementNumberView*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(10, answerNumber);
+                return;
+            }
+            offered << dialog->findChild<QRadioButton*>("1100")->text()
+                    << dialog->findChild<QRadioButton*>("1102")->text();
+            QTest::mouseClick(dialog->findChild<QRadioButton*>("1100"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("1"), Qt::LeftButton);
+        };
+        // Supplement details are not editable: "Close" ends them.
+        std::function<void()> closeDetails = [&] {
+            auto* details =
+                qobject_cast<PublicationDetailsView*>(QApplication::activeModalWidget());
+            if (details == nullptr) {
+                QTimer::singleShot(10, closeDetails);
+                return;
+            }
+            detailsSeen << details->windowTitle()
+                        << QString::number(details->List().Table().rowCount());
+            QTest::mouseClick(details->findChild<QPushButton*>("2"), Qt::LeftButton);
+        };
+        QTimer::singleShot(0, answerNumber);
+        QTimer::singleShot(0, closeDetails);
+        // Alt+S: "Add &supplement...", hidden while the row has no supplement.
+        QTest::keyClick(&view->List(), Qt::Key_S, Qt::AltModifier);
+
+        QCOMPARE(offered, QStringList({"12 (no increment)", "13 (do increment)"}));
+        QCOMPARE(detailsSeen,
+                 QStringList({"Supplement details", "1"}));  // the stored supplement, listed
+        QVERIFY(std::filesystem::exists(supplements_ / "Sup_S12.pdf"));
+        QVERIFY(harness_->responder.notes().empty());
+        // The row now offers the supplement's details instead.
+        QVERIFY(manager_.Selected() != nullptr);
+        QVERIFY(manager_.Selected()->Supplement_ID_next != 0);
+        QVERIFY(view->Button(kIdcSupplementDetails)->isEnabled());
+        QVERIFY(!view->Button(kIdcAddSupplement)->isEnabled());
     }
 
     void doubleClickAndEnterOpenTheDetailsOverTheWindow() {

@@ -2,7 +2,8 @@
 // service: opened with "&Details..." from the manager over the demo
 // publication, an edited field stored with OK and dropped with Cancel, the
 // page count refused, Reset, the read-only form of a reader, and the
-// document list with the Print and Search buttons counting its selection.
+// document list with the Print and Search buttons counting its selection,
+// printing one document and several, and the hidden command buttons.
 
 #include "manager/qt/publication_details_view.h"
 
@@ -11,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,7 +31,6 @@
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
-#include "lumar-service/password.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_dlg.h"
 #include "manager/publication_details_dlg.h"
@@ -38,11 +39,15 @@
 #include "manager/qt/manager_view.h"
 #include "manager/qt/publication_list.h"
 #include "manager/qt/publication_table.h"
+#include "merge/merge_data_dlg.h"
+#include "platform/host/headless_ui.h"
 #include "plugin/plugin_harness.h"
 #include "plugin/qt/qt_views.h"
 #include "service/logon_store.h"
 #include "service/ws_client.h"
 #include "ui/column_layout.h"
+#include "ui/modal_dialog.h"
+#include "window_test_support.h"
 
 namespace lumar::manager {
 
@@ -78,26 +83,6 @@ void withNextDetails(const std::function<void(PublicationDetailsView*)>& act) {
     });
 }
 
-// Answers the next message box with the button of that text; `text` gets
-// the box's text.
-void answerNextMessageBox(const QString& button, QString* text) {
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            answerNextMessageBox(button, text);
-            return;
-        }
-        *text = box->text();
-        for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text().remove('&') == button) {
-                candidate->click();
-                return;
-            }
-        }
-        box->reject();
-    });
-}
-
 template <typename Widget>
 Widget* child(QWidget* view, const char* id) {
     auto* widget = view->findChild<Widget*>(id);
@@ -121,32 +106,6 @@ void selectRows(DocumentList& list, const std::vector<int>& rows) {
     }
 }
 
-// Chooses the item with that title (without its "&") from the next popup
-// menu; `titles` gets every title the menu showed.
-void chooseFromNextMenu(const QString& title, QStringList* titles) {
-    QTimer::singleShot(0, [=] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) {
-            chooseFromNextMenu(title, titles);
-            return;
-        }
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            const QString text = action->text().remove('&');
-            if (!action->isSeparator()) {
-                titles->append(text);
-            }
-            if (text == title) {
-                chosen = action;
-            }
-        }
-        if (chosen != nullptr) {
-            chosen->trigger();
-        }
-        menu->close();
-    });
-}
-
 void rightClickRow(DocumentList& list, int row) {
     const QPoint position = list.visualRect(list.Table().index(row, 0)).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, position,
@@ -166,23 +125,8 @@ private:
     std::filesystem::path binders_;
     CManagerDlg& manager_ = CManagerDlg::Instance();
 
-    std::int32_t logOnAs(const std::string& login) {
-        LogonStore& store = TheLogonStore();
-        store.clear();
-        for (const auto& user : demo::kUsers) {
-            if (user.login == login) {
-                CWSClient().Logon({login, service_app::ScramblePassword(user.password)},
-                                  store.user);
-            }
-        }
-        const LookupListRequest lookups{store.user.User_ID};
-        CWSClient().PublicationStatusList(lookups, store.publicationStatuses);
-        CWSClient().LanguageList(lookups, store.languages);
-        CWSClient().BinderTypeList(lookups, store.binderTypes);
-        CWSClient().PrintingList(lookups, store.printings);
-        CWSClient().ColourList({store.user.User_ID, 0}, store.colours);
-        store.userChanged = true;
-        return store.user.User_ID;
+    static std::int32_t logOnAs(const std::string& login) {
+        return testing::LogOnAsDemoUser(login);
     }
 
     // The demo publication as the service holds it now.
@@ -309,7 +253,7 @@ private Q_SLOTS:
 
             auto* pages = child<QLineEdit>(details, "1034");
             retype(pages, "1000000");
-            answerNextMessageBox("OK", &message);
+            testing::AnswerNextMessageBox("OK", &message);
             QTest::mouseClick(child<QPushButton>(details, "1"), Qt::LeftButton);
             seen.expect(details->isVisible(), "the refused page count closed the window");
 
@@ -409,6 +353,95 @@ private Q_SLOTS:
         QVERIFY2(seen.notes.isEmpty(), qPrintable(seen.notes.join("; ")));
     }
 
+    void printingSeveralAsksAndShowsItsProgress() {
+        for (const std::string_view file : demo::kBinderFiles) {
+            testing::WriteAnnotatedPdf(binders_ / file, 4);
+        }
+        logOnAs("editor");
+        ManagerView* view = openManager();
+        Seen seen;
+        QString question;
+        QStringList progressTexts;
+        std::vector<host::HeadlessUi::PrintJob> printedAlone;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == "140" && window->isVisible()) {
+                    const QString text = window->findChild<QLabel*>("1060")->text();
+                    if (!progressTexts.contains(text)) {
+                        progressTexts << text;
+                    }
+                }
+            }
+        });
+        withNextDetails([&](PublicationDetailsView* details) {
+            DocumentList& list = details->List();
+            // One document: the host's print dialog, no question.
+            selectRows(list, {0});
+            QTest::mouseClick(child<QPushButton>(details, "1088"), Qt::LeftButton);
+            printedAlone = harness_->headless.ui().prints();
+            // Three: asked first, then printed one after another.
+            selectRows(list, {0, 1, 2});
+            testing::AnswerNextMessageBox("OK", &question);
+            watch.start(0);
+            QTest::mouseClick(child<QPushButton>(details, "1088"), Qt::LeftButton);
+            watch.stop();
+            seen.expect(details->isEnabled(), "the window stayed disabled");
+        });
+        view->Button(kIdcDetails)->click();
+        QVERIFY2(seen.notes.isEmpty(), qPrintable(seen.notes.join("; ")));
+
+        QCOMPARE(printedAlone.size(), std::size_t{1});
+        QCOMPARE(printedAlone[0].params.interactive, std::uint16_t{1});
+        QCOMPARE(question, QString("This might take a while...\nAre you sure?"));
+        const std::vector<host::HeadlessUi::PrintJob>& printed = harness_->headless.ui().prints();
+        QCOMPARE(printed.size(), std::size_t{4});
+        for (std::size_t job = 1; job < printed.size(); ++job) {
+            QCOMPARE(printed[job].params.interactive, std::uint16_t{0});
+            QCOMPARE(printed[job].params.lastPage, 3);
+        }
+        // The last text is set just before the last document prints, with
+        // no events processed after it; the earlier ones are seen.
+        QVERIFY2(progressTexts.contains("Printing document 1 of 3...") &&
+                     progressTexts.contains("Printing document 2 of 3..."),
+                 qPrintable(progressTexts.join(" | ")));
+    }
+
+    void hiddenCommandButtonsFollowTheSelectionAndTheirKeys() {
+        logOnAs("reader");
+        ManagerView* view = openManager();
+        Seen seen;
+        int editorsShown = 0;
+        const auto previous = SetPresenter<CMergeDataDlg>([&](CMergeDataDlg&, void*) {
+            ++editorsShown;
+            return kIdCancel;
+        });
+        withNextDetails([&](PublicationDetailsView* details) {
+            const std::vector<int> ids = {1078, 1079, 1080, 1081, 1082, 1083};
+            for (const int id : ids) {
+                seen.expect(details->CommandButton(id) != nullptr &&
+                                !details->CommandButton(id)->isVisible(),
+                            QString("button %1 shown or missing").arg(id));
+            }
+            // Nothing selected: Alt+V does nothing.
+            QTest::keyClick(details, Qt::Key_V, Qt::AltModifier);
+            seen.expect(editorsShown == 0, "Alt+V without a selection");
+            // A binder selected: "&View annotations..." only (a reader sets
+            // no PDF status; checks and reports are never offered here).
+            selectRows(details->List(), {1});
+            for (const int id : ids) {
+                seen.expect(details->CommandButton(id)->isEnabled() == (id == 1080),
+                            QString("button %1 enabled wrongly").arg(id));
+            }
+            QTest::keyClick(details, Qt::Key_V, Qt::AltModifier);
+            seen.expect(editorsShown == 1, "Alt+V did not view the annotations");
+            QTest::mouseClick(child<QPushButton>(details, "2"), Qt::LeftButton);
+        });
+        view->Button(kIdcDetails)->click();
+        SetPresenter<CMergeDataDlg>(previous);
+        QVERIFY2(seen.notes.isEmpty(), qPrintable(seen.notes.join("; ")));
+    }
+
     void theDocumentMenuAndKeysOpenTheSelectedBinders() {
         fixtures::PdfBuilder().pages(2).write(binders_ / "Demo2H003.pdf");
         fixtures::PdfBuilder().pages(2).write(binders_ / "Demo3H003.pdf");
@@ -422,12 +455,12 @@ private Q_SLOTS:
             DocumentList& list = details->List();
             // One binder: the title as it stands; no discarding in binder mode.
             selectRows(list, {1});
-            chooseFromNextMenu("Open selected document", &oneRow);
+            testing::ChooseFromNextMenu("Open selected document", &oneRow);
             rightClickRow(list, 1);
             viewsAfterMenu = harness_->headless.ui().viewCount();
             // Two: "documents"; Ctrl+O opens both.
             selectRows(list, {1, 2});
-            chooseFromNextMenu("<only look>", &twoRows);
+            testing::ChooseFromNextMenu("<only look>", &twoRows);
             rightClickRow(list, 2);
             QTest::keyClick(&list, Qt::Key_O, Qt::ControlModifier);
             QTest::mouseClick(child<QPushButton>(details, "2"), Qt::LeftButton);
