@@ -1,7 +1,8 @@
 // lumar demo [DIR]: the main job on the reference service's demo data. Makes
 // the workspace, starts lumar-service --demo on a loopback port with its
 // database in DIR, logs on as the demo editor, merges the demo publication
-// and prints what became of every binder.
+// and prints what became of every binder. With --no-merge the service stays
+// up and the merge is left to the desktop.
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,7 @@ private:
     std::string folder_ = "lumar-demo";
     int port_ = 0;
     bool keepService_ = false;
+    bool noMerge_ = false;
 };
 
 CLI::App* DemoCommand::Declare(CLI::App& app) {
@@ -73,6 +75,8 @@ CLI::App* DemoCommand::Declare(CLI::App& app) {
     command->add_option("--port", port_, "service port (default: a free one)")
         ->check(CLI::Range(0, 65535));
     command->add_flag("--keep-service", keepService_, "leave the service running");
+    command->add_flag("--no-merge", noMerge_,
+                      "leave the merge to the desktop (the service keeps running)");
     return command;
 }
 
@@ -94,7 +98,18 @@ int DemoCommand::Run(const GlobalOptions& global) {
     demoOptions.registry = workspace.settings.string();
     demoOptions.service.clear();
     int result = kExitFailed;
-    {
+    if (noMerge_) {
+        keepService_ = true;
+        result = kExitDone;
+        PrintResultUtf8("Merge the demo publication from the desktop:");
+        PrintResultUtf8("  LUMAR_REGISTRY=" + workspace.settings.string() +
+                        " build/apps/lumar-desk/lumar-desk");
+        PrintResultUtf8("  then Lumar > Log on... as " + std::string(kDemoEditor) + " (password " +
+                        std::string(demo::PasswordOf(kDemoEditor)) +
+                        "), Lumar > Open publication manager...,");
+        PrintResultUtf8(
+            "  and from the DEMO row's menu choose Lock publication, then Merge publication...");
+    } else {
         CliSession session(demoOptions);
         session.LogOn(std::string(kDemoEditor), std::string(demo::PasswordOf(kDemoEditor)));
         const MergeOutcome outcome = MergePublication(session, DemoPublicationId());

@@ -98,5 +98,24 @@ TEST(LumarDemo, KeepsTheServiceRunningWhenAsked) {
     EXPECT_EQ(::kill(pid, SIGTERM), 0) << "the service is not running";
 }
 
+TEST(LumarDemo, WithoutMergeLeavesTheMergeToTheDesktop) {
+    fixtures::TempDir dir;
+    const std::filesystem::path workspace = dir / "demo";
+    const LumarRun run = RunLumar({"demo", workspace.string(), "--no-merge"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto at = run.out.find("(pid ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const int pid = std::atoi(run.out.c_str() + at + 5);
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(::kill(pid, SIGTERM), 0) << "the service is not running";
+
+    EXPECT_NE(run.out.find("LUMAR_REGISTRY=" + (workspace / "registry.reg").string()),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(std::filesystem::exists(workspace / "binders" / "Demo1H003.pdf"));
+    EXPECT_FALSE(std::filesystem::exists(workspace / "binders" / "Demo1H004.pdf"));
+    EXPECT_EQ(run.out.find("Pages before"), std::string::npos) << run.out;
+}
+
 }  // namespace
 }  // namespace lumar::testing
