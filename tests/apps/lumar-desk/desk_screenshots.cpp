@@ -78,16 +78,22 @@ void writeDemoBinder(const std::filesystem::path& path) {
     builder.write(path);
 }
 
-// Closes the next note the host shows (a modal dialog other than `shown`).
-void closeNextNote(QWidget* shown) {
-    QTimer::singleShot(100, [shown] {
-        auto* note = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (note == nullptr || note == shown) {
-            closeNextNote(shown);
+// Runs `act` on the next modal dialog other than `other` once it is open;
+// looks again every 50 ms, so a slow machine only makes it wait longer.
+void withNextDialog(const std::function<void(QDialog*)>& act, QWidget* other = nullptr) {
+    QTimer::singleShot(50, [act, other] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog == other) {
+            withNextDialog(act, other);
             return;
         }
-        note->accept();
+        act(dialog);
     });
+}
+
+// Closes the next note the host shows (a modal dialog other than `shown`).
+void closeNextNote(QWidget* shown) {
+    withNextDialog([](QDialog* note) { note->accept(); }, shown);
 }
 
 // Logs the demo producer on through the "&Lumar" menu and its logon dialog,
@@ -97,11 +103,7 @@ void logOnAsProducer(QMenu& lumar) {
     if (logOn == nullptr) {
         return;
     }
-    QTimer::singleShot(300, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
+    withNextDialog([](QDialog* dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit*>("1003"), "producer");
         QTest::keyClicks(dialog->findChild<QLineEdit*>("1004"), "producer4");
         closeNextNote(dialog);
@@ -258,11 +260,7 @@ int main(int argc, char* argv[]) {
         lumar->hide();
 
         QAction* settings = lumar->findChild<QAction*>("TOLMA:LumarSettings");
-        QTimer::singleShot(300, [] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
+        withNextDialog([](QDialog* dialog) {
             save(dialog, "settings-uris");
             // The dialog's classes live in the plug-in module: find the tab
             // bar by its Qt class.
