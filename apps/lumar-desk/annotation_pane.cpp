@@ -35,10 +35,10 @@ QString tabSheetText(const PageDataAnnotation& annotation) {
 QString describe(const PageDataAnnotation& annotation) {
     QString shown;
     // The page text's TABs (its line breaks) stay as they are.
-    shown += line("Page text", annotation.pageText.empty()
-                                   ? QString("<i>(empty)</i>")
-                                   : "<span style=\"white-space: pre-wrap\">" +
-                                         html(annotation.pageText) + "</span>");
+    shown +=
+        line("Page text", annotation.pageText.empty() ? QString("<i>(empty)</i>")
+                                                      : "<span style=\"white-space: pre-wrap\">" +
+                                                            html(annotation.pageText) + "</span>");
     shown += line("Tab sheet", tabSheetText(annotation));
     shown += line("Colour", annotation.colour.empty() ? QString("None") : html(annotation.colour));
     shown += line("Tag", annotation.tag.empty() ? QString("<i>(none)</i>") : html(annotation.tag));
@@ -71,10 +71,10 @@ void AnnotationPane::showPage(DocumentTab* tab, int page) {
         text_->setHtml("<p><i>No page is shown.</i></p>");
         return;
     }
-    QString shown =
-        QString("<h3>Page %1 of %2</h3>").arg(page + 1).arg(tab->pages().pageCount());
+    QString shown = QString("<h3>Page %1 of %2</h3>").arg(page + 1).arg(tab->pages().pageCount());
     try {
-        const std::vector<PageDataAnnotation> found = ReadPageDataAnnotations(tab->document(), page);
+        const std::vector<PageDataAnnotation> found =
+            ReadPageDataAnnotations(tab->document(), page);
         if (found.empty()) {
             shown += "<p>This page has no data annotation.</p>";
         } else if (found.size() > 1) {

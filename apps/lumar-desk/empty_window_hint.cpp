@@ -9,8 +9,8 @@ namespace lumar::desk {
 
 EmptyWindowHint::EmptyWindowHint(QWidget* parent)
     : QWidget(parent),
-      logOnHint_(new QLabel("To work with publications, log on (Lumar \xE2\x96\xB8 Log on...).",
-                            this)),
+      logOnHint_(
+          new QLabel("To work with publications, log on (Lumar \xE2\x96\xB8 Log on...).", this)),
       logOn_(new QPushButton("&Log On...", this)) {
     setObjectName("EmptyWindowHint");
     auto* title = new QLabel("No document is open", this);

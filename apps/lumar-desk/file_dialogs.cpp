@@ -76,8 +76,8 @@ std::optional<std::string> chooseFolder(QWidget* parent, const host::FolderChoic
     dialog.setObjectName("FolderChooser");
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    // The edit box starts with the start folder, so that OK takes it as it
-    // is and the user sees where the chooser begins.
+    // The chooser opens with the start folder selected among its neighbours
+    // and its name in the edit box, so that OK takes it as it is.
     if (!start.isEmpty()) {
         dialog.selectFile(QFileInfo(start).absoluteFilePath());
     }

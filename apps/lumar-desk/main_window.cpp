@@ -164,11 +164,11 @@ void MainWindow::buildMenus() {
     previousAction_ = viewMenu_->addAction(
         "&Previous Page", QKeySequence(Qt::Key_PageUp | Qt::CTRL), this,
         onPages([](PageView& pages) { pages.goToPage(pages.currentPage() - 1); }));
-    QAction* goTo = viewMenu_->addAction("&Go to Page...", QKeySequence(Qt::CTRL | Qt::Key_G),
-                                         this, &MainWindow::goToPageDialog);
+    QAction* goTo = viewMenu_->addAction("&Go to Page...", QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                                         &MainWindow::goToPageDialog);
     nextAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     previousAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    documentActions_ = {printAction_,    zoomInAction_, zoomOutAction_, actualSize, fitPageAction_,
+    documentActions_ = {printAction_,    zoomInAction_, zoomOutAction_,  actualSize, fitPageAction_,
                         fitWidthAction_, nextAction_,   previousAction_, goTo};
     viewMenu_->addSeparator();
 
@@ -210,7 +210,8 @@ void MainWindow::buildToolBar() {
     toolBar_->addWidget(pageCountLabel_);
     toolBar_->addAction(nextAction_);
     connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) {
-        if (DocumentTab* tab = activeTab(); tab != nullptr && page - 1 != tab->pages().currentPage()) {
+        if (DocumentTab* tab = activeTab();
+            tab != nullptr && page - 1 != tab->pages().currentPage()) {
             tab->pages().goToPage(page - 1);
         }
     });
@@ -313,6 +314,7 @@ void MainWindow::chooseFooterRegionTool() {
 
 void MainWindow::syncExtensionMenus() {
     mirror_->sync(helpMenu_);
+    updateActions();  // what the extensions offer now
 }
 
 DocumentTab* MainWindow::openFile(const QString& path) {
@@ -502,7 +504,6 @@ void MainWindow::refreshDocuments() {
     syncExtensionMenus();
     updateTitles();
     updateStatus();
-    updateActions();
 }
 
 void MainWindow::updateTitles() {

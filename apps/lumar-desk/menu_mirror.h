@@ -54,7 +54,6 @@ public:
     void choose(const std::string& itemName);
 
 private:
-
     host::MenuBar& model_;
     QMenuBar& bar_;
     std::map<std::string, QMenu*> menus_;  // by language-independent name

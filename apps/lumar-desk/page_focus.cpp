@@ -53,10 +53,10 @@ host::DeviceRect PageFocus::pageRect() const {
 
 host::DeviceRect PageFocus::toDevice(const host::FixedRect& rect) const {
     const PagePlacement placement = view_.placement(page_);
-    const QPointF first = placement.toDevice(
-        {host::doubleFromFixed(rect.left), host::doubleFromFixed(rect.top)});
-    const QPointF second = placement.toDevice(
-        {host::doubleFromFixed(rect.right), host::doubleFromFixed(rect.bottom)});
+    const QPointF first =
+        placement.toDevice({host::doubleFromFixed(rect.left), host::doubleFromFixed(rect.top)});
+    const QPointF second =
+        placement.toDevice({host::doubleFromFixed(rect.right), host::doubleFromFixed(rect.bottom)});
     return host::normalised(host::DeviceRect{
         static_cast<int>(std::lround(first.x())), static_cast<int>(std::lround(first.y())),
         static_cast<int>(std::lround(second.x())), static_cast<int>(std::lround(second.y()))});

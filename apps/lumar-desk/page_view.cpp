@@ -455,8 +455,8 @@ bool PageView::clickTool(QMouseEvent* event, int clickCount) {
     QPointer<PageView> self(this);
     bool handled = true;
     try {
-        handled = tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()),
-                                clickCount);
+        handled =
+            tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()), clickCount);
     } catch (const std::exception& error) {
         if (!self.isNull()) {
             showAlertNote(this, error.what());

@@ -22,7 +22,8 @@ QImage toImage(const pdf::PageImage& drawn) {
 
 }  // namespace
 
-ThumbnailModel::ThumbnailModel(QObject* parent) : QAbstractListModel(parent), idle_(new QTimer(this)) {
+ThumbnailModel::ThumbnailModel(QObject* parent)
+    : QAbstractListModel(parent), idle_(new QTimer(this)) {
     idle_->setInterval(0);
     connect(idle_, &QTimer::timeout, this, &ThumbnailModel::drawNext);
 }
@@ -43,8 +44,9 @@ void ThumbnailModel::setPages(std::shared_ptr<const pdf::PageRenderer> renderer)
             }
         }
     }
-    pictureSize_ = QSize(kWidth, std::max(1, static_cast<int>(std::lround(
-                                                   kWidth * (tallest > 0 ? tallest : 1.414)))));
+    pictureSize_ =
+        QSize(kWidth,
+              std::max(1, static_cast<int>(std::lround(kWidth * (tallest > 0 ? tallest : 1.414)))));
     endResetModel();
 }
 
@@ -68,7 +70,8 @@ QImage ThumbnailModel::blankPage(int row) const {
     try {
         const pdf::PageSize page = renderer_->pageSize(row);
         if (page.width > 0) {
-            size.setHeight(std::max(1, static_cast<int>(std::lround(kWidth * page.height / page.width))));
+            size.setHeight(
+                std::max(1, static_cast<int>(std::lround(kWidth * page.height / page.width))));
         }
     } catch (const pdf::PdfError&) {
         // The usual size.

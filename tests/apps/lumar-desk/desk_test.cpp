@@ -129,7 +129,7 @@ private:
         if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
             if (chooser->acceptMode() == QFileDialog::AcceptOpen) {
                 chooser->selectFile(openPath_);
-                chooser->accept();
+                static_cast<QDialog*>(chooser)->accept();  // as OK does
             } else {
                 chooser->reject();
             }
@@ -142,7 +142,8 @@ private:
         *texts_ << box->text();
         QAbstractButton* chosen = box->buttons().front();
         for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text() == button_ || (candidate->text() == "OK" && chosen->text() != button_)) {
+            if (candidate->text() == button_ ||
+                (candidate->text() == "OK" && chosen->text() != button_)) {
                 chosen = candidate;
             }
         }
@@ -796,6 +797,8 @@ private Q_SLOTS:
         tab->pages().goToPage(0);
         QVERIFY(pane.shownText().split('\n').contains("Colour: red"));
         QVERIFY(pane.shownText().split('\n').contains("Tab sheet: No"));
+        // The pictures are those of the changed document.
+        QCOMPARE(desk->window().thumbnails().model().rowCount(), 2);
 
         // A change made while the user was in another window shows when the
         // main window is active again.
@@ -804,7 +807,9 @@ private Q_SLOTS:
         QApplication::sendEvent(&desk->window(), &activate);
         QVERIFY2(pane.shownText().split('\n').contains("Page text: Changed meanwhile"),
                  qPrintable(pane.shownText()));
+        Q_EMIT lumar->aboutToShow();
         lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
+        QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
     }
 
     void thumbnailsAreDrawnOnlyAsTheyShow() {
@@ -870,8 +875,8 @@ private Q_SLOTS:
         auto* pageBox = window.toolBar().findChild<QSpinBox*>("PageBox");
         QCOMPARE(pageBox->value(), 2);
         QCOMPARE(window.toolBar().findChild<QLabel*>("PageCount")->text(), QString("of 3"));
-        pageBox->setValue(3);
-        QCOMPARE(pages.currentPage(), 2);
+        pageBox->setValue(1);
+        QCOMPARE(pages.currentPage(), 0);
         QVERIFY(window.findChild<QAction*>("HandTool")->isChecked());
     }
 
@@ -901,7 +906,7 @@ private Q_SLOTS:
         // The box's corner at the page's top left: the window's top left
         // turned with the page.
         const QPointF corner = placement.toDevice({0, 842});
-        const QPointF expectedCorner = rotation == 0    ? QPointF(10, 20)
+        const QPointF expectedCorner = rotation == 0     ? QPointF(10, 20)
                                        : rotation == 90  ? QPointF(10 + 842, 20)
                                        : rotation == 180 ? QPointF(10 + 595, 20 + 842)
                                                          : QPointF(10, 20 + 595);
@@ -985,6 +990,7 @@ private Q_SLOTS:
                                   std::istreambuf_iterator<char>());
         QCOMPARE(footers, std::string("Binder 1 page 1 \r\nBinder 1 page 2 \r\n"));
         QVERIFY(!footerTool->isChecked());
+        Q_EMIT lumar->aboutToShow();
         lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
     }
 
@@ -1015,6 +1021,7 @@ private Q_SLOTS:
         const auto start = temp_ / "start folder";
         std::filesystem::create_directories(start);
         QString typed;
+        QString shownFolder;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) {
@@ -1023,14 +1030,17 @@ private Q_SLOTS:
             if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) {
                 typed = edit->text();
             }
-            dialog->accept();
+            shownFolder = dialog->directory().absolutePath();
+            static_cast<QDialog*>(dialog)->accept();
         });
         host::FolderChoice choice;
         choice.initialFolder = start.string();
         choice.title = "Annotations folder";
         choice.prompt = "Folder:";
         const std::optional<std::string> chosen = desk->ui().chooseFolder(choice);
-        QCOMPARE(typed, QString::fromStdString(start.string()));
+        // The start folder is selected among its neighbours, its name typed.
+        QCOMPARE(typed, QString("start folder"));
+        QCOMPARE(shownFolder, QString::fromStdString(temp_.path().string()));
         // OK takes the folder shown.
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), QString::fromStdString(start.string()));
@@ -1045,7 +1055,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 dialog->selectFile(target);
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();
             }
         });
         QVERIFY(desk->window().saveAs(tab));
