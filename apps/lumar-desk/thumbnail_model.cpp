@@ -1,6 +1,7 @@
 #include "thumbnail_model.h"
 
-#include <QPainter>
+#include <QIcon>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
@@ -94,14 +95,19 @@ QVariant ThumbnailModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return static_cast<int>(Qt::AlignHCenter | Qt::AlignTop);
     case Qt::DecorationRole: {
-        if (const QImage* image = kept(row)) {
-            return *image;
-        }
-        if (std::find(waiting_.begin(), waiting_.end(), row) == waiting_.end()) {
+        const QImage* image = kept(row);
+        if (image == nullptr &&
+            std::find(waiting_.begin(), waiting_.end(), row) == waiting_.end()) {
             waiting_.push_back(row);
             idle_->start();
         }
-        return blankPage(row);
+        // The same picture when selected: the selection shows around it
+        // rather than tinting the page.
+        const QPixmap picture = QPixmap::fromImage(image != nullptr ? *image : blankPage(row));
+        QIcon icon;
+        icon.addPixmap(picture, QIcon::Normal);
+        icon.addPixmap(picture, QIcon::Selected);
+        return icon;
     }
     default:
         return {};
