@@ -1,5 +1,6 @@
 #include "desk_application.h"
 
+#include <QApplication>
 #include <QStatusBar>
 #include <iostream>
 
@@ -9,6 +10,10 @@
 #include "plugin_loader.h"
 
 namespace lumar::desk {
+
+void DeskApplication::nameApplication() {
+    QApplication::setApplicationName("lumar-desk");
+}
 
 DeskApplication::DeskApplication()
     : ui_(std::make_unique<DesktopUi>()), host_(std::make_unique<host::Host>(*ui_)) {

@@ -21,6 +21,11 @@ class PluginLoader;
 
 class DeskApplication {
 public:
+    // Names the application for its settings. No display name is set: the
+    // platform would append it to every window's title, the extensions'
+    // dialogs included, whose titles stand as they are.
+    static void nameApplication();
+
     DeskApplication();
     ~DeskApplication();
     DeskApplication(const DeskApplication&) = delete;

@@ -54,7 +54,9 @@ void DocumentTab::saveAs(const std::filesystem::path& target) {
 }
 
 void DocumentTab::refresh() {
-    pages_->showDocument(*view_->document());
+    if (pages_->documentChanged()) {
+        pages_->showDocument(*view_->document());
+    }
 }
 
 }  // namespace lumar::desk

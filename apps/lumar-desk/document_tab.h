@@ -40,7 +40,9 @@ public:
     // then left as it was.
     void saveAs(const std::filesystem::path& target);
 
-    // Draws the document again as it is now (after a plug-in changed it).
+    // Draws the document again as it is now when it changed since it was
+    // last drawn (a plug-in worked on it); the page view then tells
+    // documentShown().
     void refresh();
 
 private:

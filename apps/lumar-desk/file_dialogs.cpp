@@ -71,10 +71,16 @@ QStringList nameFilters(const std::string& filter) {
 }
 
 std::optional<std::string> chooseFolder(QWidget* parent, const host::FolderChoice& choice) {
-    QFileDialog dialog(parent, qt(choice.title), qt(choice.initialFolder));
+    const QString start = qt(choice.initialFolder);
+    QFileDialog dialog(parent, qt(choice.title), start);
     dialog.setObjectName("FolderChooser");
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    // The chooser opens with the start folder selected among its neighbours
+    // and its name in the edit box, so that OK takes it as it is.
+    if (!start.isEmpty()) {
+        dialog.selectFile(QFileInfo(start).absoluteFilePath());
+    }
     // The prompt says what the folder is for; the Qt dialog shows it where
     // the folder is typed.
     if (!choice.prompt.empty()) {

@@ -11,8 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("lumar-desk");
-    QApplication::setApplicationDisplayName("Lumar Desk");
+    lumar::desk::DeskApplication::nameApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Opens PDF documents with the Lumar plug-ins.");

@@ -13,17 +13,26 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
+#include <QSpinBox>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
+#include <exception>
 
+#include "annotation_pane.h"
 #include "document_tab.h"
+#include "empty_window_hint.h"
 #include "menu_mirror.h"
 #include "message_boxes.h"
 #include "page_view.h"
+#include "platform/host/tool_set.h"
 #include "platform/pdf/document.h"
 #include "platform/pdf/pdf_error.h"
 #include "printing.h"
 #include "status_progress.h"
+#include "thumbnail_sidebar.h"
 
 namespace lumar::desk {
 
@@ -32,6 +41,12 @@ namespace {
 constexpr int kRecentFiles = 8;
 constexpr const char* kRecentKey = "recentFiles";
 constexpr const char* kPdfFilter = "PDF files (*.pdf *.PDF);;All files (*)";
+
+// The extension's footer region tool and the command that starts it, by
+// their language-independent names.
+constexpr const char* kFooterRegionToolType = "TOLMA:Lumar_RegionTool";
+constexpr const char* kFooterExportItem = "TOLMA:LumarVoetRegels";
+constexpr const char* kLogOnItem = "TOLMA:LumarLogon";
 
 QSettings deskSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, "lumar", "lumar-desk");
@@ -46,7 +61,9 @@ std::filesystem::path toPath(const QString& path) {
 MainWindow::MainWindow(host::MenuBar& menus, std::function<bool()> mayQuit, QWidget* parent)
     : QMainWindow(parent),
       mayQuit_(std::move(mayQuit)),
-      tabs_(new QTabWidget(this)),
+      centre_(new QStackedWidget(this)),
+      emptyHint_(new EmptyWindowHint(centre_)),
+      tabs_(new QTabWidget(centre_)),
       mirror_(new MenuMirror(menus, *menuBar(), this)),
       progress_(new StatusProgress(this)),
       pageLabel_(new QLabel(this)),
@@ -59,11 +76,17 @@ MainWindow::MainWindow(host::MenuBar& menus, std::function<bool()> mayQuit, QWid
     tabs_->setDocumentMode(true);
     tabs_->setTabsClosable(true);
     tabs_->setMovable(true);
-    setCentralWidget(tabs_);
+    centre_->addWidget(emptyHint_);
+    centre_->addWidget(tabs_);
+    setCentralWidget(centre_);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        showActiveTab();
         updateTitles();
         updateStatus();
     });
+    connect(emptyHint_, &EmptyWindowHint::openRequested, this, &MainWindow::openWithDialog);
+    connect(emptyHint_, &EmptyWindowHint::logOnRequested, this,
+            [this] { mirror_->choose(kLogOnItem); });
     connect(tabs_, &QTabWidget::tabCloseRequested, this,
             [this](int index) { closeTab(qobject_cast<DocumentTab*>(tabs_->widget(index))); });
 
@@ -74,8 +97,11 @@ MainWindow::MainWindow(host::MenuBar& menus, std::function<bool()> mayQuit, QWid
     zoomLabel_->setObjectName("ZoomLabel");
 
     buildMenus();
+    buildToolBar();
+    buildPanes();
     mirror_->setAfterCommand([this] { refreshDocuments(); });
     mirror_->setReportError([this](const std::string& message) { showAlertNote(this, message); });
+    showActiveTab();
     updateTitles();
     updateStatus();
 }
@@ -85,7 +111,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu("&File");
     fileMenu_->setObjectName("FileMenu");
-    fileMenu_->addAction("&Open...", QKeySequence::Open, this, &MainWindow::openWithDialog);
+    openAction_ =
+        fileMenu_->addAction("&Open...", QKeySequence::Open, this, &MainWindow::openWithDialog);
+    openAction_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     recentMenu_ = fileMenu_->addMenu("Open &Recent");
     recentMenu_->setObjectName("RecentMenu");
     connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
@@ -94,8 +122,9 @@ void MainWindow::buildMenus() {
         fileMenu_->addAction("&Save", QKeySequence::Save, this, [this] { save(activeTab()); });
     QAction* saveAsAction = fileMenu_->addAction("Save &As...", QKeySequence::SaveAs, this,
                                                  [this] { saveAs(activeTab()); });
-    QAction* printAction =
+    printAction_ =
         fileMenu_->addAction("&Print...", QKeySequence::Print, this, &MainWindow::printActive);
+    QAction* printAction = printAction_;
     QAction* closeAction = fileMenu_->addAction("&Close", QKeySequence::Close, this,
                                                 [this] { closeTab(activeTab()); });
     fileMenu_->addSeparator();
@@ -117,21 +146,31 @@ void MainWindow::buildMenus() {
             }
         };
     };
-    viewMenu_->addAction("Zoom &In", QKeySequence::ZoomIn, this,
-                         onPages([](PageView& pages) { pages.zoomIn(); }));
-    viewMenu_->addAction("Zoom &Out", QKeySequence::ZoomOut, this,
-                         onPages([](PageView& pages) { pages.zoomOut(); }));
-    viewMenu_->addAction("&Actual Size", QKeySequence(Qt::CTRL | Qt::Key_0), this,
-                         onPages([](PageView& pages) { pages.setZoomPercent(100); }));
-    viewMenu_->addAction("Fit &Width", QKeySequence(Qt::CTRL | Qt::Key_2), this,
-                         onPages([](PageView& pages) { pages.fitWidth(); }));
+    zoomInAction_ = viewMenu_->addAction("Zoom &In", QKeySequence::ZoomIn, this,
+                                         onPages([](PageView& pages) { pages.zoomIn(); }));
+    zoomOutAction_ = viewMenu_->addAction("Zoom &Out", QKeySequence::ZoomOut, this,
+                                          onPages([](PageView& pages) { pages.zoomOut(); }));
+    QAction* actualSize =
+        viewMenu_->addAction("&Actual Size", QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                             onPages([](PageView& pages) { pages.setZoomPercent(100); }));
+    fitPageAction_ = viewMenu_->addAction("Fit &Page", QKeySequence(Qt::CTRL | Qt::Key_1), this,
+                                          onPages([](PageView& pages) { pages.fitPage(); }));
+    fitWidthAction_ = viewMenu_->addAction("Fit &Width", QKeySequence(Qt::CTRL | Qt::Key_2), this,
+                                           onPages([](PageView& pages) { pages.fitWidth(); }));
     viewMenu_->addSeparator();
-    viewMenu_->addAction("&Next Page", QKeySequence(Qt::Key_PageDown | Qt::CTRL), this,
-                         onPages([](PageView& pages) { pages.goToPage(pages.currentPage() + 1); }));
-    viewMenu_->addAction("&Previous Page", QKeySequence(Qt::Key_PageUp | Qt::CTRL), this,
-                         onPages([](PageView& pages) { pages.goToPage(pages.currentPage() - 1); }));
-    viewMenu_->addAction("&Go to Page...", QKeySequence(Qt::CTRL | Qt::Key_G), this,
-                         &MainWindow::goToPageDialog);
+    nextAction_ = viewMenu_->addAction(
+        "&Next Page", QKeySequence(Qt::Key_PageDown | Qt::CTRL), this,
+        onPages([](PageView& pages) { pages.goToPage(pages.currentPage() + 1); }));
+    previousAction_ = viewMenu_->addAction(
+        "&Previous Page", QKeySequence(Qt::Key_PageUp | Qt::CTRL), this,
+        onPages([](PageView& pages) { pages.goToPage(pages.currentPage() - 1); }));
+    QAction* goTo = viewMenu_->addAction("&Go to Page...", QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                                         &MainWindow::goToPageDialog);
+    nextAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    previousAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    documentActions_ = {printAction_,    zoomInAction_, zoomOutAction_,  actualSize, fitPageAction_,
+                        fitWidthAction_, nextAction_,   previousAction_, goTo};
+    viewMenu_->addSeparator();
 
     helpMenu_ = menuBar()->addMenu("&Help");
     helpMenu_->setObjectName("HelpMenu");
@@ -142,8 +181,140 @@ void MainWindow::buildMenus() {
     });
 }
 
+void MainWindow::buildToolBar() {
+    toolBar_ = addToolBar("Main Toolbar");
+    toolBar_->setObjectName("MainToolBar");
+    toolBar_->setMovable(false);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar_->addAction(openAction_);
+    toolBar_->addAction(printAction_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(zoomOutAction_);
+    toolBar_->addAction(zoomInAction_);
+    toolBar_->addAction(fitPageAction_);
+    toolBar_->addAction(fitWidthAction_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(previousAction_);
+    pageBox_ = new QSpinBox(toolBar_);
+    pageBox_->setObjectName("PageBox");
+    pageBox_->setAccessibleName("Page");
+    pageBox_->setToolTip("The page shown; type a number to go there");
+    pageBox_->setKeyboardTracking(false);
+    pageBox_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    pageBox_->setAlignment(Qt::AlignRight);
+    pageBox_->setMinimumWidth(pageBox_->fontMetrics().horizontalAdvance("00000") + 16);
+    toolBar_->addWidget(pageBox_);
+    pageCountLabel_ = new QLabel(toolBar_);
+    pageCountLabel_->setObjectName("PageCount");
+    pageCountLabel_->setContentsMargins(4, 0, 4, 0);
+    toolBar_->addWidget(pageCountLabel_);
+    toolBar_->addAction(nextAction_);
+    connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) {
+        if (DocumentTab* tab = activeTab();
+            tab != nullptr && page - 1 != tab->pages().currentPage()) {
+            tab->pages().goToPage(page - 1);
+        }
+    });
+    toolBar_->addSeparator();
+
+    // The page tools: the hand that moves the pages, and the tools the
+    // extensions install in the host (the footer region tool).
+    handAction_ = toolBar_->addAction("&Hand", this, &MainWindow::chooseStandardTool);
+    handAction_->setObjectName("HandTool");
+    handAction_->setCheckable(true);
+    handAction_->setToolTip("Drag the pages with the mouse");
+    footerAction_ =
+        toolBar_->addAction("&Footer Region", this, &MainWindow::chooseFooterRegionTool);
+    footerAction_->setObjectName("FooterRegionTool");
+    footerAction_->setCheckable(true);
+    footerAction_->setToolTip("Draw the footer region and export the footer text of every page");
+    viewMenu_->addAction(toolBar_->toggleViewAction());
+}
+
+void MainWindow::buildPanes() {
+    thumbnails_ = new ThumbnailSidebar(this);
+    addDockWidget(Qt::LeftDockWidgetArea, thumbnails_);
+    connect(thumbnails_, &ThumbnailSidebar::pageChosen, this, [this](int page) {
+        if (DocumentTab* tab = activeTab()) {
+            tab->pages().goToPage(page);
+        }
+    });
+    annotationPane_ = new AnnotationPane(this);
+    addDockWidget(Qt::RightDockWidgetArea, annotationPane_);
+    resizeDocks({thumbnails_, annotationPane_}, {150, 280}, Qt::Horizontal);
+    viewMenu_->addAction(thumbnails_->toggleViewAction());
+    viewMenu_->addAction(annotationPane_->toggleViewAction());
+}
+
+void MainWindow::showActiveTab() {
+    DocumentTab* tab = activeTab();
+    centre_->setCurrentWidget(tab != nullptr ? static_cast<QWidget*>(tabs_)
+                                             : static_cast<QWidget*>(emptyHint_));
+    thumbnails_->showDocument(tab);
+    showCurrentPage();
+    updateActions();
+}
+
+void MainWindow::showCurrentPage() {
+    DocumentTab* tab = activeTab();
+    const int page = tab != nullptr ? tab->pages().currentPage() : -1;
+    annotationPane_->showPage(tab, page);
+    thumbnails_->selectPage(page);
+    const int count = tab != nullptr ? tab->pages().pageCount() : 0;
+    const QSignalBlocker quiet(pageBox_);
+    pageBox_->setRange(count > 0 ? 1 : 0, count);
+    pageBox_->setValue(page + 1);
+    pageBox_->setEnabled(count > 0);
+    pageCountLabel_->setText(QString("of %1").arg(count));
+}
+
+void MainWindow::updateActions() {
+    const bool open = activeTab() != nullptr;
+    for (QAction* action : documentActions_) {
+        action->setEnabled(open);
+    }
+    const host::Tool* active = tools_ != nullptr ? tools_->active() : nullptr;
+    const bool footerActive = active != nullptr && active->type() == kFooterRegionToolType;
+    handAction_->setEnabled(open);
+    handAction_->setChecked(open && (active == nullptr || active == tools_->standardTool()));
+    footerAction_->setEnabled(open && (footerActive || mirror_->isAvailable(kFooterExportItem)));
+    footerAction_->setChecked(open && footerActive);
+    emptyHint_->setLogOnAvailable(mirror_->isAvailable(kLogOnItem));
+}
+
+void MainWindow::chooseStandardTool() {
+    if (tools_ != nullptr && tools_->active() != tools_->standardTool()) {
+        try {
+            tools_->setActive(tools_->standardTool(), true);
+        } catch (const std::exception& error) {
+            showAlertNote(this, error.what());
+        }
+        if (DocumentTab* tab = activeTab()) {
+            tab->pages().viewport()->update();  // what the tool drew goes with it
+        }
+    }
+    updateActions();
+}
+
+void MainWindow::chooseFooterRegionTool() {
+    const host::Tool* active = tools_ != nullptr ? tools_->active() : nullptr;
+    if (active != nullptr && active->type() == kFooterRegionToolType) {
+        updateActions();  // it stays chosen
+        return;
+    }
+    // The extension's command starts its tool: it tells the user what to
+    // draw and makes the tool active. The menu then brings everything up
+    // to date.
+    if (mirror_->isAvailable(kFooterExportItem)) {
+        mirror_->choose(kFooterExportItem);
+    } else {
+        updateActions();
+    }
+}
+
 void MainWindow::syncExtensionMenus() {
     mirror_->sync(helpMenu_);
+    updateActions();  // what the extensions offer now
 }
 
 DocumentTab* MainWindow::openFile(const QString& path) {
@@ -166,7 +337,20 @@ DocumentTab* MainWindow::openFile(const QString& path) {
 DocumentTab* MainWindow::showDocument(std::unique_ptr<pdf::Document> document) {
     auto* tab = new DocumentTab(std::move(document), tabs_);
     tab->pages().setTools(tools_);
-    connect(&tab->pages(), &PageView::currentPageChanged, this, [this] { updateStatus(); });
+    connect(&tab->pages(), &PageView::currentPageChanged, this, [this, tab] {
+        updateStatus();
+        if (tab == activeTab()) {
+            showCurrentPage();
+        }
+    });
+    // Shown again after an extension changed it: new pictures, new
+    // annotations.
+    connect(&tab->pages(), &PageView::documentShown, this, [this, tab] {
+        if (tab == activeTab()) {
+            showActiveTab();
+        }
+    });
+    connect(&tab->pages(), &PageView::toolMayHaveChanged, this, &MainWindow::updateActions);
     connect(&tab->pages(), &PageView::zoomChanged, this, [this] { updateStatus(); });
     tabs_->setCurrentIndex(tabs_->addTab(tab, tab->displayName()));
     tab->setFocus();
@@ -380,6 +564,15 @@ void MainWindow::reportError(const QString& message) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok, this);
     box.setObjectName("DeskError");
     box.exec();
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Back from a window of an extension (the publication manager), which
+    // may have worked on the open documents.
+    if (event->type() == QEvent::WindowActivate) {
+        refreshDocuments();
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -11,9 +11,13 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QMenu;
+class QSpinBox;
+class QStackedWidget;
 class QTabWidget;
+class QToolBar;
 
 namespace lumar::host {
 class DocumentView;
@@ -26,9 +30,12 @@ class Document;
 
 namespace lumar::desk {
 
+class AnnotationPane;
 class DocumentTab;
+class EmptyWindowHint;
 class MenuMirror;
 class StatusProgress;
+class ThumbnailSidebar;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -64,23 +71,37 @@ public:
 
     StatusProgress& progress() { return *progress_; }
     MenuMirror& menuMirror() { return *mirror_; }
+    AnnotationPane& annotationPane() { return *annotationPane_; }
+    ThumbnailSidebar& thumbnails() { return *thumbnails_; }
+    QToolBar& toolBar() { return *toolBar_; }
+    EmptyWindowHint& emptyHint() { return *emptyHint_; }
 
     // Adds the extensions' menus after the host's own.
     void syncExtensionMenus();
 
     // Brings every tab up to date after an extension worked on documents:
-    // pages, titles and the unsaved-changes marks.
+    // pages, titles and the unsaved-changes marks, the panes and the tools.
     void refreshDocuments();
 
     QStringList recentFiles() const;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    void buildToolBar();
+    void buildPanes();
+    // The active tab's pages in the panes, or the hint without one.
+    void showActiveTab();
+    void showCurrentPage();
+    // Enables the document actions and checks the active page tool.
+    void updateActions();
+    void chooseFooterRegionTool();
+    void chooseStandardTool();
     void openWithDialog();
     void printActive();
     void goToPageDialog();
@@ -92,7 +113,25 @@ private:
 
     std::function<bool()> mayQuit_;
     host::ToolSet* tools_ = nullptr;
+    QStackedWidget* centre_;
+    EmptyWindowHint* emptyHint_;
     QTabWidget* tabs_;
+    QToolBar* toolBar_ = nullptr;
+    AnnotationPane* annotationPane_ = nullptr;
+    ThumbnailSidebar* thumbnails_ = nullptr;
+    QSpinBox* pageBox_ = nullptr;
+    QLabel* pageCountLabel_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
+    QAction* fitWidthAction_ = nullptr;
+    QAction* fitPageAction_ = nullptr;
+    QAction* previousAction_ = nullptr;
+    QAction* nextAction_ = nullptr;
+    QAction* handAction_ = nullptr;
+    QAction* footerAction_ = nullptr;
+    QList<QAction*> documentActions_;  // enabled while a document is open
     QMenu* fileMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -32,6 +32,9 @@ void MenuMirror::sync(QMenu* before) {
         }
         auto* menu = new QMenu(text::toQString(model.title()), &bar_);
         menu->setObjectName(QString::fromStdString(model.name()));
+        // The extensions' separators stand where they put them, a leading
+        // one included.
+        menu->setSeparatorsCollapsible(false);
         if (before != nullptr) {
             bar_.insertMenu(before->menuAction(), menu);
         } else {
@@ -79,6 +82,18 @@ void MenuMirror::refresh(QMenu* menu) {
             const std::string name = item.name();
             connect(action, &QAction::triggered, this, [this, name] { choose(name); });
         }
+    }
+}
+
+bool MenuMirror::isAvailable(const std::string& itemName) {
+    host::MenuItem* item = model_.findItem(itemName);
+    if (item == nullptr) {
+        return false;
+    }
+    try {
+        return item->isVisible() && item->isEnabled();
+    } catch (const std::exception&) {
+        return false;
     }
 }
 

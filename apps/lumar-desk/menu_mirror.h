@@ -47,9 +47,13 @@ public:
     // item's title, shown and enabled as the item's tests say now.
     void refresh(QMenu* menu);
 
-private:
+    // Whether the item with that language-independent name is there, shown
+    // and enabled now (its tests are asked).
+    bool isAvailable(const std::string& itemName);
+    // Runs the item as if the user chose it from its menu.
     void choose(const std::string& itemName);
 
+private:
     host::MenuBar& model_;
     QMenuBar& bar_;
     std::map<std::string, QMenu*> menus_;  // by language-independent name

@@ -1,6 +1,8 @@
 #include "page_focus.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "page_view.h"
 
@@ -47,6 +49,31 @@ host::DeviceRect PageFocus::pageRect() const {
     const QRect rect = view_.pageRectInViewport(page_);
     return host::DeviceRect{rect.left(), rect.top(), rect.left() + rect.width(),
                             rect.top() + rect.height()};
+}
+
+host::DeviceRect PageFocus::toDevice(const host::FixedRect& rect) const {
+    const PagePlacement placement = view_.placement(page_);
+    const QPointF first =
+        placement.toDevice({host::doubleFromFixed(rect.left), host::doubleFromFixed(rect.top)});
+    const QPointF second =
+        placement.toDevice({host::doubleFromFixed(rect.right), host::doubleFromFixed(rect.bottom)});
+    return host::normalised(host::DeviceRect{
+        static_cast<int>(std::lround(first.x())), static_cast<int>(std::lround(first.y())),
+        static_cast<int>(std::lround(second.x())), static_cast<int>(std::lround(second.y()))});
+}
+
+host::FixedPoint PageFocus::toPage(int x, int y) const {
+    const QPointF point = view_.placement(page_).toPage(QPointF(x, y));
+    return host::FixedPoint{host::fixedFromDouble(point.x()), host::fixedFromDouble(point.y())};
+}
+
+host::FixedRect PageFocus::toPage(const host::DeviceRect& rect) const {
+    // On a turned page the device rectangle's corners may land on any
+    // corners of the page rectangle.
+    const host::FixedPoint first = toPage(rect.left, rect.top);
+    const host::FixedPoint second = toPage(rect.right, rect.bottom);
+    return host::FixedRect{std::min(first.h, second.h), std::max(first.v, second.v),
+                           std::max(first.h, second.h), std::min(first.v, second.v)};
 }
 
 host::DeviceRect PageFocus::dragRect(int x, int y, const host::DeviceRect& start, int handle) {

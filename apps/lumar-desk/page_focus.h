@@ -24,6 +24,10 @@ public:
     [[nodiscard]] int pageIndex() const override { return page_; }
     [[nodiscard]] host::FixedRect shownBox() const override;
     [[nodiscard]] host::DeviceRect pageRect() const override;
+    // The conversions follow the page's rotation as the view shows it.
+    [[nodiscard]] host::DeviceRect toDevice(const host::FixedRect& rect) const override;
+    [[nodiscard]] host::FixedRect toPage(const host::DeviceRect& rect) const override;
+    [[nodiscard]] host::FixedPoint toPage(int x, int y) const override;
     host::DeviceRect dragRect(int x, int y, const host::DeviceRect& start, int handle) override;
     [[nodiscard]] bool mouseIsDown() const override;
     void setCursor(host::CursorShape shape) override;

@@ -35,6 +35,21 @@ double PageLayout::scaleToFitWidth(int viewportWidth) const {
     return std::clamp(room / widest, kMinScale, kMaxScale);
 }
 
+double PageLayout::scaleToFitPage(QSize viewport) const {
+    double widest = 0;
+    double tallest = 0;
+    for (const QSizeF& size : sizes_) {
+        widest = std::max(widest, size.width());
+        tallest = std::max(tallest, size.height());
+    }
+    if (widest <= 0 || tallest <= 0) {
+        return 1.0;
+    }
+    const double across = std::max(1, viewport.width() - 2 * kMargin) / widest;
+    const double down = std::max(1, viewport.height() - 2 * kMargin) / tallest;
+    return std::clamp(std::min(across, down), kMinScale, kMaxScale);
+}
+
 void PageLayout::relayout() {
     tops_.clear();
     tops_.reserve(sizes_.size());
@@ -88,6 +103,60 @@ std::pair<int, int> PageLayout::pagesIn(int top, int bottom) const {
         return {0, -1};
     }
     return {first, std::max(first, last)};
+}
+
+double PagePlacement::scale() const {
+    const bool turned = rotation == 90 || rotation == 270;
+    const double shownWidth = turned ? top - bottom : right - left;
+    return shownWidth > 0 ? device.width() / shownWidth : 1.0;
+}
+
+// Both conversions go through the unturned page with its origin at the top
+// left of the box (u to the right, v downwards, in points), turned clockwise
+// by the rotation onto the screen.
+QPointF PagePlacement::toDevice(QPointF pagePoint) const {
+    const double width = right - left;
+    const double height = top - bottom;
+    const double u = pagePoint.x() - left;
+    const double v = top - pagePoint.y();
+    QPointF shown;
+    switch (rotation) {
+    case 90:
+        shown = {height - v, u};
+        break;
+    case 180:
+        shown = {width - u, height - v};
+        break;
+    case 270:
+        shown = {v, width - u};
+        break;
+    default:
+        shown = {u, v};
+        break;
+    }
+    return QPointF(device.left(), device.top()) + shown * scale();
+}
+
+QPointF PagePlacement::toPage(QPointF devicePoint) const {
+    const double width = right - left;
+    const double height = top - bottom;
+    const QPointF shown = (devicePoint - QPointF(device.left(), device.top())) / scale();
+    double u = shown.x();
+    double v = shown.y();
+    switch (rotation) {
+    case 90:
+        u = shown.y(), v = height - shown.x();
+        break;
+    case 180:
+        u = width - shown.x(), v = height - shown.y();
+        break;
+    case 270:
+        u = width - shown.y(), v = shown.x();
+        break;
+    default:
+        break;
+    }
+    return {left + u, top - v};
 }
 
 }  // namespace lumar::desk

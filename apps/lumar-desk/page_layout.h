@@ -5,6 +5,7 @@
 // the pages inside a band. Lookups are binary searches, so a binder of a
 // thousand pages scrolls as smoothly as a leaflet.
 
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <utility>
@@ -30,6 +31,8 @@ public:
 
     // The scale at which the widest page fills `viewportWidth` pixels.
     double scaleToFitWidth(int viewportWidth) const;
+    // The scale at which every page shows whole in `viewport`.
+    double scaleToFitPage(QSize viewport) const;
 
     // Everything laid out, for a viewport `viewportWidth` pixels wide (pages
     // are centred in it when they are narrower).
@@ -52,6 +55,24 @@ private:
     std::vector<int> tops_;  // the top of each page in pixels
     int height_ = 0;
     int widest_ = 0;
+};
+
+// Where a page stands on screen: its crop box in page coordinates (points, y
+// upwards), its rotation (clockwise, 0, 90, 180 or 270 degrees, as the page
+// is shown) and the rectangle it fills in device pixels (y downwards). The
+// rectangle is the box turned by the rotation and scaled.
+struct PagePlacement {
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+    int rotation = 0;
+    QRect device;
+
+    // Pixels per point.
+    [[nodiscard]] double scale() const;
+    [[nodiscard]] QPointF toDevice(QPointF pagePoint) const;
+    [[nodiscard]] QPointF toPage(QPointF devicePoint) const;
 };
 
 }  // namespace lumar::desk

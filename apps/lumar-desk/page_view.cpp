@@ -49,7 +49,8 @@ void PageView::showDocument(const pdf::Document& document) {
     cache_.clear();
     std::vector<QSizeF> sizes;
     try {
-        renderer_ = std::make_unique<pdf::PageRenderer>(document);
+        shownChanges_ = document.changeCount();
+        renderer_ = std::make_shared<const pdf::PageRenderer>(document);
         for (int i = 0; i < renderer_->pageCount(); ++i) {
             const pdf::PageSize size = renderer_->pageSize(i);
             sizes.emplace_back(size.width, size.height);
@@ -59,8 +60,28 @@ void PageView::showDocument(const pdf::Document& document) {
         renderer_.reset();
     }
     layout_.setPageSizes(std::move(sizes));
-    setScale(fitWidth_ ? layout_.scaleToFitWidth(viewport()->width()) : layout_.scale(),
-             std::max(keepPage, 0));
+    setScale(fittingScale(), std::max(keepPage, 0));
+    Q_EMIT documentShown();
+}
+
+bool PageView::documentChanged() const {
+    try {
+        return document_ != nullptr && document_->changeCount() != shownChanges_;
+    } catch (const pdf::PdfError&) {
+        return false;  // closed: nothing new to show
+    }
+}
+
+double PageView::fittingScale() const {
+    switch (fit_) {
+    case Fit::Width:
+        return layout_.scaleToFitWidth(viewport()->width());
+    case Fit::Page:
+        return layout_.scaleToFitPage(viewport()->size());
+    case Fit::None:
+        break;
+    }
+    return layout_.scale();
 }
 
 double PageView::pixelsPerPointAt100() const {
@@ -72,7 +93,7 @@ int PageView::zoomPercent() const {
 }
 
 void PageView::setZoomPercent(int percent) {
-    fitWidth_ = false;
+    fit_ = Fit::None;
     setScale(percent / 100.0 * pixelsPerPointAt100(), anchorPage_);
 }
 
@@ -97,8 +118,13 @@ void PageView::zoomOut() {
 }
 
 void PageView::fitWidth() {
-    fitWidth_ = true;
-    setScale(layout_.scaleToFitWidth(viewport()->width()), anchorPage_);
+    fit_ = Fit::Width;
+    setScale(fittingScale(), anchorPage_);
+}
+
+void PageView::fitPage() {
+    fit_ = Fit::Page;
+    setScale(fittingScale(), anchorPage_);
 }
 
 void PageView::setScale(double pixelsPerPoint, int keepPage) {
@@ -237,8 +263,8 @@ void PageView::paintEvent(QPaintEvent* event) {
 
 void PageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (fitWidth_) {
-        setScale(layout_.scaleToFitWidth(viewport()->width()), anchorPage_);
+    if (fit_ != Fit::None) {
+        setScale(fittingScale(), anchorPage_);
     } else {
         scrollingItself_ = true;
         updateScrollBars();
@@ -272,6 +298,7 @@ void PageView::keyPressEvent(QKeyEvent* event) {
             }
             viewport()->setCursor(Qt::OpenHandCursor);
             viewport()->update();  // what the tool drew goes with it
+            Q_EMIT toolMayHaveChanged();
             return;
         }
         QAbstractScrollArea::keyPressEvent(event);
@@ -300,6 +327,24 @@ host::FixedRect PageView::shownBox(int page) const {
         page >= 0 && page < layout_.pageCount() ? layout_.pageSizeInPoints(page) : QSizeF(0, 0);
     return host::FixedRect{0, host::fixedFromDouble(size.height()),
                            host::fixedFromDouble(size.width()), 0};
+}
+
+PagePlacement PageView::placement(int page) const {
+    const host::FixedRect box = shownBox(page);
+    PagePlacement placement;
+    placement.left = host::doubleFromFixed(box.left);
+    placement.bottom = host::doubleFromFixed(box.bottom);
+    placement.right = host::doubleFromFixed(box.right);
+    placement.top = host::doubleFromFixed(box.top);
+    if (document_ != nullptr) {
+        try {
+            placement.rotation = document_->page(page).rotation();
+        } catch (const pdf::PdfError&) {
+            // Shown unturned, as the renderer falls back to.
+        }
+    }
+    placement.device = pageRectInViewport(page);
+    return placement;
 }
 
 int PageView::pageAtViewport(const QPoint& point) const {
@@ -408,15 +453,19 @@ bool PageView::clickTool(QMouseEvent* event, int clickCount) {
     }
     PageFocus focus(*this, page);
     QPointer<PageView> self(this);
+    bool handled = true;
     try {
-        return tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()),
-                             clickCount);
+        handled =
+            tools_->click(focus, at.x(), at.y(), static_cast<int>(event->modifiers()), clickCount);
     } catch (const std::exception& error) {
         if (!self.isNull()) {
             showAlertNote(this, error.what());
         }
-        return true;
     }
+    if (!self.isNull()) {
+        Q_EMIT toolMayHaveChanged();  // a tool may put itself away when done
+    }
+    return handled;
 }
 
 void PageView::updateCursor(const QPoint& point) {

@@ -9,6 +9,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPoint>
+#include <cstdint>
 #include <list>
 #include <memory>
 
@@ -49,7 +50,16 @@ public:
     void zoomOut();
     // Keeps the widest page as wide as the window, also when it is resized.
     void fitWidth();
-    bool fitsWidth() const { return fitWidth_; }
+    bool fitsWidth() const { return fit_ == Fit::Width; }
+    // Keeps every page whole in the window, also when it is resized.
+    void fitPage();
+    bool fitsPage() const { return fit_ == Fit::Page; }
+
+    // The pictures of the document as shown now (thumbnails draw from it
+    // too); none while the document cannot be drawn.
+    [[nodiscard]] std::shared_ptr<const pdf::PageRenderer> renderer() const { return renderer_; }
+    // Whether the document changed since it was last shown.
+    [[nodiscard]] bool documentChanged() const;
 
     // Pictures kept for scrolling back (a page at one zoom each).
     static constexpr std::size_t kCachedPages = 12;
@@ -66,6 +76,9 @@ public:
     // in page coordinates (its crop box).
     [[nodiscard]] QRect pageRectInViewport(int page) const;
     [[nodiscard]] host::FixedRect shownBox(int page) const;
+    // The page's place in the window with its box and rotation: converts
+    // between the window's pixels and the page's points.
+    [[nodiscard]] PagePlacement placement(int page) const;
     // The page under a point of the window, or -1.
     [[nodiscard]] int pageAtViewport(const QPoint& point) const;
 
@@ -79,6 +92,10 @@ public:
 Q_SIGNALS:
     void currentPageChanged(int index);
     void zoomChanged(int percent);
+    // The document was shown again (opened, or changed by an extension).
+    void documentShown();
+    // The active tool may have changed (Escape, or a tool's click).
+    void toolMayHaveChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,7 +114,10 @@ private:
         QImage image;
     };
 
+    enum class Fit { None, Width, Page };
+
     double pixelsPerPointAt100() const;
+    double fittingScale() const;
     void setScale(double pixelsPerPoint, int keepPage);
     void scrollToPage(int index);
     void updateScrollBars();
@@ -110,9 +130,10 @@ private:
     void updateCursor(const QPoint& point);
 
     PageLayout layout_;
-    std::unique_ptr<pdf::PageRenderer> renderer_;
+    std::shared_ptr<const pdf::PageRenderer> renderer_;
     std::list<Picture> cache_;  // most recently used first
-    bool fitWidth_ = true;
+    Fit fit_ = Fit::Width;
+    std::uint64_t shownChanges_ = 0;
     int drawn_ = 0;
     int reportedPage_ = -1;
     // The page kept in view when the zoom or the window's size changes: the

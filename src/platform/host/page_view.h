@@ -80,10 +80,12 @@ public:
     [[nodiscard]] virtual FixedRect shownBox() const = 0;
     [[nodiscard]] virtual DeviceRect pageRect() const = 0;
 
-    // Conversions between page and device coordinates.
-    [[nodiscard]] DeviceRect toDevice(const FixedRect& rect) const;
-    [[nodiscard]] FixedRect toPage(const DeviceRect& rect) const;
-    [[nodiscard]] FixedPoint toPage(int x, int y) const;
+    // Conversions between page and device coordinates. These map the shown
+    // box onto the page's rectangle unturned; a view that shows pages turned
+    // by their rotation converts accordingly.
+    [[nodiscard]] virtual DeviceRect toDevice(const FixedRect& rect) const;
+    [[nodiscard]] virtual FixedRect toPage(const DeviceRect& rect) const;
+    [[nodiscard]] virtual FixedPoint toPage(int x, int y) const;
 
     // Lets the user drag with the mouse button held down, from (x, y): a new
     // rectangle (kNoHandle) or a handle of `start`, kept inside the page.

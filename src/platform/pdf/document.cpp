@@ -140,6 +140,10 @@ int Document::flags() const {
     return internal::openState(state_).flags;
 }
 
+std::uint64_t Document::changeCount() const {
+    return internal::openState(state_).changes;
+}
+
 std::filesystem::path Document::path() const {
     return internal::openState(state_).path;
 }

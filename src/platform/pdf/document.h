@@ -4,6 +4,7 @@
 // version, page insertion and deletion across documents, full save, fonts,
 // words and permissions.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -71,6 +72,9 @@ public:
 
     // kDocumentNeedsSave while changes are unsaved.
     [[nodiscard]] int flags() const;
+    // Grows with every change (saving is none): a view compares it with the
+    // count it last showed to know whether to show the document again.
+    [[nodiscard]] std::uint64_t changeCount() const;
 
     // The file the document was opened from or last saved to; empty for a
     // new document never saved.

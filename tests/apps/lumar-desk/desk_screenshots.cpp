@@ -1,5 +1,6 @@
 // Pictures of the desktop host for the README and for reviewing the views:
-// the main window with a demo binder open, the "&Lumar" menu, the settings
+// the main window empty and with a demo binder open (its annotations pane and
+// thumbnails beside the pages), the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
 // merge under way, the details of the demo publication and the supplement
@@ -24,16 +25,20 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "config/settings_store.h"
 #include "demo/demo_data.h"
 #include "desk_application.h"
+#include "document_tab.h"
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "main_window.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
+#include "page_view.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
 #include "ui/progress.h"
@@ -63,7 +68,13 @@ void save(QWidget* widget, const QString& name) {
 void writeDemoBinder(const std::filesystem::path& path) {
     lumar::fixtures::PdfBuilder builder;
     const int pages = 24;
-    builder.pages(pages).dataAnnotations(lumar::fixtures::numberedTexts(pages, "Binder 1 page "));
+    std::vector<std::string> texts = lumar::fixtures::numberedTexts(pages, "Binder 1 page ");
+    // The first leaf is a yellow tab sheet; chapter 2 begins on blue paper.
+    texts[0] += " <<#TABSHEET=true COLOUR=\"yellow\"#>>";
+    texts[1] += " <<#TABSHEET=true COLOUR=\"yellow\"#>>";
+    texts[4] = "Chapter 2\r\nSections 121-150 <<#COLOUR=\"light blue\"#>>";
+    texts[5] = "Chapter 2\r\nSections 151-180 <<#COLOUR=\"light blue\"#>>";
+    builder.pages(pages).dataAnnotations(texts);
     for (int page = 0; page < pages; ++page) {
         builder.text(page, 72, 770, "Loose-leaf Law Review", 0, 22);
         builder.text(page, 72, 740, "Chapter " + std::to_string(page / 4 + 1), 0, 14);
@@ -246,12 +257,20 @@ int main(int argc, char* argv[]) {
     const auto binder = temp / "LLR_binder_01.pdf";
     writeDemoBinder(binder);
 
+    lumar::desk::DeskApplication::nameApplication();
     lumar::desk::DeskApplication desk;
     desk.loadPlugins({LUMAR_MODULE_DIR});
     desk.window().resize(1100, 820);
     desk.window().show();
+    save(&desk.window(), "desk-empty");
     desk.openFiles({QString::fromStdString(binder.string())});
     save(&desk.window(), "desk-binder");
+    // The annotations pane and the thumbnails on the first page of chapter 2.
+    if (lumar::desk::DocumentTab* tab = desk.window().activeTab()) {
+        tab->pages().goToPage(4);
+        save(&desk.window(), "annotation-pane");
+        tab->pages().goToPage(0);
+    }
 
     auto* lumar = desk.window().menuBar()->findChild<QMenu*>("TOLMA:OrvaneLumar");
     if (lumar != nullptr) {

@@ -3,17 +3,21 @@
 // printing and quitting.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 #include <cmath>
 #include <fstream>
@@ -21,14 +25,19 @@
 #include <optional>
 #include <vector>
 
+#include "annotation_pane.h"
 #include "desk_application.h"
 #include "desktop_ui.h"
 #include "document_tab.h"
+#include "empty_window_hint.h"
 #include "file_dialogs.h"
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "main_window.h"
+#include "menu_mirror.h"
+#include "page_focus.h"
+#include "page_layout.h"
 #include "page_view.h"
 #include "platform/host/document_view.h"
 #include "platform/host/host.h"
@@ -40,6 +49,8 @@
 #include "platform/pdf/document.h"
 #include "plugin_loader.h"
 #include "status_progress.h"
+#include "thumbnail_model.h"
+#include "thumbnail_sidebar.h"
 
 namespace lumar::desk {
 
@@ -94,6 +105,56 @@ private:
     QStringList* texts_;
     QTimer timer_;
     QPointer<QMessageBox> last_;
+};
+
+// Answers every dialog that opens while it lives: an open-file chooser
+// with `openPath`, a save-file chooser with Cancel, a message box with the
+// button titled `button` when it has one, else "OK" or its first; records
+// the boxes' texts.
+class DialogAnswerer {
+public:
+    DialogAnswerer(QString openPath, QString button, QStringList* texts)
+        : openPath_(std::move(openPath)), button_(std::move(button)), texts_(texts) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(10);
+    }
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == last_) {
+            return;
+        }
+        last_ = modal;
+        if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
+            if (chooser->acceptMode() == QFileDialog::AcceptOpen) {
+                chooser->selectFile(openPath_);
+                static_cast<QDialog*>(chooser)->accept();  // as OK does
+            } else {
+                chooser->reject();
+            }
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr || box->buttons().isEmpty()) {
+            return;
+        }
+        *texts_ << box->text();
+        QAbstractButton* chosen = box->buttons().front();
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text() == button_ ||
+                (candidate->text() == "OK" && chosen->text() != button_)) {
+                chosen = candidate;
+            }
+        }
+        chosen->click();
+    }
+
+    QString openPath_;
+    QString button_;
+    QStringList* texts_;
+    QTimer timer_;
+    QPointer<QWidget> last_;
 };
 
 // Whether a pixel at (x, y) or next to it is red: outlines drawn from page
@@ -668,6 +729,339 @@ private Q_SLOTS:
         QCOMPARE(footers, std::string("Binder 1 page 1 \r\nBinder 1 page 2 \r\n"));
         QCOMPARE(desk->ui().tools().active(), desk->ui().tools().standardTool());
         lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
+    }
+
+    // The settings of a logged-on editor with an annotations folder, for
+    // the commands that write there.
+    static std::filesystem::path editorSettings(fixtures::ReferenceService& service,
+                                                const std::filesystem::path& annotations) {
+        std::filesystem::create_directories(annotations);
+        const auto settingsFile = service.WriteSettingsFile();
+        std::ofstream(settingsFile, std::ios::app)
+            << "\"Annotations\"=\"" << annotations.string() << "\"\r\n";
+        return settingsFile;
+    }
+
+    void annotationPaneShowsTheCurrentPagesDataAnnotation() {
+        fixtures::ReferenceService service;
+        const auto annotations = temp_ / "pane-annotations";
+        const SettingsFileInUse settings(editorSettings(service, annotations));
+        const auto path = temp_ / "tagged.pdf";
+        fixtures::PdfBuilder builder;
+        builder.pages(2).dataAnnotations(
+            {"Leaf one <<#TABSHEET=true colour='light blue'#>>", "Leaf two\r\nsecond line"});
+        builder.annotation(1, {.subtype = "Square", .title = "Index", .contents = "not data"});
+        builder.write(path);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        AnnotationPane& pane = desk->window().annotationPane();
+        QVERIFY(pane.isVisible());
+
+        const QStringList first = pane.shownText().split('\n');
+        QVERIFY2(first.contains("Page 1 of 2"), qPrintable(pane.shownText()));
+        QVERIFY(first.contains("Page text: Leaf one <<#TABSHEET=true colour='light blue'#>>"));
+        QVERIFY(first.contains("Tab sheet: Yes"));
+        QVERIFY(first.contains("Colour: light blue"));
+        QVERIFY(first.contains("Note window (closed):"));
+
+        // The pane follows the page; the note window keeps the line break
+        // the page text turns into a TAB. The square titled "Index" is no
+        // data annotation.
+        tab->pages().goToPage(1);
+        const QStringList second = pane.shownText().split('\n');
+        QVERIFY2(second.contains("Page 2 of 2"), qPrintable(pane.shownText()));
+        QVERIFY(second.contains("Page text: Leaf two\tsecond line"));
+        QVERIFY(second.contains("Tab sheet: No"));
+        QVERIFY(second.contains("Colour: None"));
+        QVERIFY(second.contains("Leaf two") && second.contains("second line"));
+        QVERIFY(!pane.shownText().contains("not data"));
+
+        // An import through the plug-in's menu replaces the texts, and the
+        // pane shows the new ones at once.
+        std::ofstream(annotations / "tagged.ann", std::ios::binary)
+            << "Imported one <<#COLOUR=red#>>\r\nImported two\r\n";
+        QMenu* lumar = lumarMenu(*desk);
+        logOnThroughTheDialog(lumar, "editor", "editor3");
+        QStringList shown;
+        {
+            DialogAnswerer answerer(QString::fromStdString((annotations / "tagged.ann").string()),
+                                    "Replace", &shown);
+            Q_EMIT lumar->aboutToShow();
+            lumar->findChild<QAction*>("TOLMA:LumarAnnotImport")->trigger();
+        }
+        QVERIFY2(shown.contains("Add to or replace existing Lumar annotations (if any)?"),
+                 qPrintable(shown.join(" | ")));
+        QCOMPARE(tab->pages().currentPage(), 1);
+        QVERIFY2(pane.shownText().split('\n').contains("Page text: Imported two"),
+                 qPrintable(pane.shownText()));
+        tab->pages().goToPage(0);
+        QVERIFY(pane.shownText().split('\n').contains("Colour: red"));
+        QVERIFY(pane.shownText().split('\n').contains("Tab sheet: No"));
+        // The pictures are those of the changed document.
+        QCOMPARE(desk->window().thumbnails().model().rowCount(), 2);
+
+        // A change made while the user was in another window shows when the
+        // main window is active again.
+        tab->document().page(0).annotation(0).setContents("Changed meanwhile");
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&desk->window(), &activate);
+        QVERIFY2(pane.shownText().split('\n').contains("Page text: Changed meanwhile"),
+                 qPrintable(pane.shownText()));
+        Q_EMIT lumar->aboutToShow();
+        lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
+        QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
+    }
+
+    void thumbnailsAreDrawnOnlyAsTheyShow() {
+        const auto path = temp_ / "thousand.pdf";
+        writeBinder(path, 1000);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        ThumbnailSidebar& sidebar = desk->window().thumbnails();
+        ThumbnailModel& model = sidebar.model();
+        QCOMPARE(model.rowCount(), 1000);
+        QTRY_VERIFY(model.picturesDrawn() > 0 && !model.isDrawing());
+        const int firstScreen = model.picturesDrawn();
+        // One screen of pictures, not the binder.
+        QVERIFY2(firstScreen < 30, qPrintable(QString::number(firstScreen)));
+
+        // Scrolling to the end draws the pictures that show there.
+        sidebar.list().scrollToBottom();
+        QTRY_VERIFY(model.picturesDrawn() > firstScreen && !model.isDrawing());
+        QVERIFY(model.picturesDrawn() < 2 * firstScreen + 10);
+
+        // A click on a picture goes to its page, and the page view's page
+        // is the one selected.
+        const QModelIndex last = model.index(998);
+        sidebar.list().scrollTo(last);
+        QTest::mouseClick(sidebar.list().viewport(), Qt::LeftButton, {},
+                          sidebar.list().visualRect(last).center());
+        QCOMPARE(tab->pages().currentPage(), 998);
+        tab->pages().goToPage(3);
+        QCOMPARE(sidebar.list().currentIndex().row(), 3);
+    }
+
+    void fitsThePageAndNavigatesFromTheToolBar() {
+        auto desk = startDesk();
+        MainWindow& window = desk->window();
+        // Without a document the window says how to begin.
+        QVERIFY(window.emptyHint().isVisible());
+        QVERIFY(window.emptyHint().findChild<QPushButton*>("LogOnButton")->isVisible());
+        QVERIFY(!window.findChild<QAction*>("FooterRegionTool")->isEnabled());
+
+        DocumentTab* tab = window.openFile(binder_);
+        QVERIFY(!window.emptyHint().isVisible());
+        PageView& pages = tab->pages();
+        const auto trigger = [&](const QString& text) {
+            for (QAction* action : window.toolBar().actions()) {
+                if (action->text() == text) {
+                    action->trigger();
+                    return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(trigger("Fit &Page"));
+        QVERIFY(pages.fitsPage() && !pages.fitsWidth());
+        QVERIFY(pages.viewport()->rect().contains(pages.pageRectInViewport(0)));
+        // The fit stays when the window changes its size.
+        window.resize(700, 900);
+        QVERIFY(pages.viewport()->rect().contains(pages.pageRectInViewport(0)));
+        QVERIFY(trigger("Fit &Width"));
+        QVERIFY(pages.fitsWidth());
+
+        QVERIFY(trigger("&Next Page"));
+        QCOMPARE(pages.currentPage(), 1);
+        auto* pageBox = window.toolBar().findChild<QSpinBox*>("PageBox");
+        QCOMPARE(pageBox->value(), 2);
+        QCOMPARE(window.toolBar().findChild<QLabel*>("PageCount")->text(), QString("of 3"));
+        pageBox->setValue(1);
+        QCOMPARE(pages.currentPage(), 0);
+        QVERIFY(window.findChild<QAction*>("HandTool")->isChecked());
+    }
+
+    // A page turned by 0, 90, 180 and 270 degrees: where a point of the page
+    // lands in the window, and back.
+    void convertsBetweenWindowAndTurnedPages_data() {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<QPointF>("expected");  // of the page point (100, 700)
+        // The A4 box (0, 0, 595, 842) shown at one pixel per point at (10, 20).
+        QTest::newRow("0") << 0 << QPointF(10 + 100, 20 + 142);
+        QTest::newRow("90") << 90 << QPointF(10 + 842 - 142, 20 + 100);
+        QTest::newRow("180") << 180 << QPointF(10 + 495, 20 + 842 - 142);
+        QTest::newRow("270") << 270 << QPointF(10 + 142, 20 + 495);
+    }
+
+    void convertsBetweenWindowAndTurnedPages() {
+        QFETCH(int, rotation);
+        QFETCH(QPointF, expected);
+        PagePlacement placement;
+        placement.right = 595;
+        placement.top = 842;
+        placement.rotation = rotation;
+        const bool turned = rotation % 180 != 0;
+        placement.device = QRect(10, 20, turned ? 842 : 595, turned ? 595 : 842);
+        QCOMPARE(placement.toDevice({100, 700}), expected);
+        QCOMPARE(placement.toPage(expected), QPointF(100, 700));
+        // The box's corner at the page's top left: the window's top left
+        // turned with the page.
+        const QPointF corner = placement.toDevice({0, 842});
+        const QPointF expectedCorner = rotation == 0     ? QPointF(10, 20)
+                                       : rotation == 90  ? QPointF(10 + 842, 20)
+                                       : rotation == 180 ? QPointF(10 + 595, 20 + 842)
+                                                         : QPointF(10, 20 + 595);
+        QCOMPARE(corner, expectedCorner);
+
+        // On a real turned page the conversion meets what the renderer drew:
+        // the stem of a large "I" is dark where the conversion puts it, and a
+        // point far from it is white.
+        const auto path = temp_ / ("turned" + std::to_string(rotation) + ".pdf");
+        fixtures::PdfBuilder builder;
+        builder.pages(1).rotate(0, rotation).text(0, 100, 100, "I", 0, 200);
+        builder.write(path);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        PageView& pages = tab->pages();
+        pages.setZoomPercent(50);
+        pages.goToPage(0);
+        const QImage shown = pages.viewport()->grab().toImage();
+        const PagePlacement real = pages.placement(0);
+        QCOMPARE(real.rotation, rotation);
+        const QPoint stem = real.toDevice({128, 170}).toPoint();
+        const QPoint blank = real.toDevice({450, 650}).toPoint();
+        QVERIFY2(QColor(shown.pixel(stem)).lightness() < 100,
+                 qPrintable(QString("at %1,%2").arg(stem.x()).arg(stem.y())));
+        QCOMPARE(QColor(shown.pixel(blank)), QColor(Qt::white));
+        // The tools' conversions are the page view's.
+        PageFocus focus(pages, 0);
+        const host::FixedPoint back = focus.toPage(stem.x(), stem.y());
+        QVERIFY(std::abs(host::doubleFromFixed(back.h) - 128) < 2);
+        QVERIFY(std::abs(host::doubleFromFixed(back.v) - 170) < 2);
+    }
+
+    void footerRegionOnATurnedPageExportsTheWordsInIt() {
+        fixtures::ReferenceService service;
+        const auto annotations = temp_ / "turned-annotations";
+        const SettingsFileInUse settings(editorSettings(service, annotations));
+        const auto path = temp_ / "turned-footers.pdf";
+        fixtures::PdfBuilder builder;
+        builder.pages(2).rotate(0, 90).rotate(1, 90);
+        builder.text(0, 72, 30, "Binder 1 page 1").text(1, 72, 30, "Binder 1 page 2");
+        builder.text(0, 72, 700, "Body text").text(1, 72, 700, "Body text");
+        builder.write(path);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        QMenu* lumar = lumarMenu(*desk);
+        logOnThroughTheDialog(lumar, "editor", "editor3");
+
+        // The footer tool is one of the page tools of the tool bar.
+        QAction* footerTool = desk->window().findChild<QAction*>("FooterRegionTool");
+        QVERIFY(footerTool->isEnabled());
+        QStringList shown;
+        MessageBoxAnswerer answerer(&shown);
+        footerTool->trigger();
+        QCOMPARE(shown, QStringList{"Select footer region"});
+        QVERIFY(footerTool->isChecked());
+
+        // The band 20 to 50 points above the page's bottom edge, from 60 to
+        // 300 points from its left: on the turned page it stands upright at
+        // the window's left.
+        PageView& pages = tab->pages();
+        pages.setZoomPercent(75);
+        pages.goToPage(0);
+        const PagePlacement place = pages.placement(0);
+        const QPoint from = place.toDevice({60, 50}).toPoint();
+        const QPoint to = place.toDevice({300, 20}).toPoint();
+        QVERIFY(std::abs(from.x() - to.x()) < std::abs(from.y() - to.y()));
+        QWidget* area = pages.viewport();
+        QTimer::singleShot(0, [=] {
+            QTest::mouseMove(area, to);
+            QTest::mouseRelease(area, Qt::LeftButton, {}, to);
+        });
+        QTest::mousePress(area, Qt::LeftButton, {}, from);
+        const QPoint inside = place.toDevice({180, 35}).toPoint();
+        QTest::mouseMove(area, inside);
+        QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(area, Qt::LeftButton, {}, inside);
+        QCOMPARE(shown, (QStringList{"Select footer region", "Selected region OK for all pages?",
+                                     "Text extraction completed."}));
+        std::ifstream written(annotations / "turned-footers.ann.txt", std::ios::binary);
+        const std::string footers((std::istreambuf_iterator<char>(written)),
+                                  std::istreambuf_iterator<char>());
+        QCOMPARE(footers, std::string("Binder 1 page 1 \r\nBinder 1 page 2 \r\n"));
+        QVERIFY(!footerTool->isChecked());
+        Q_EMIT lumar->aboutToShow();
+        lumar->findChild<QAction*>("TOLMA:LumarLogoff")->trigger();
+    }
+
+    void windowTitlesStandAsTheyAre() {
+        // The platform appends a display name to every window's title; the
+        // desk sets none, so the extensions' dialogs keep their own titles.
+        const QString before = QGuiApplication::applicationName();
+        DeskApplication::nameApplication();
+        QCOMPARE(QGuiApplication::applicationName(), QString("lumar-desk"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("lumar-desk"));
+        QGuiApplication::setApplicationName(before);
+    }
+
+    void theLumarMenuShowsItsLeadingSeparator() {
+        auto desk = startDesk();
+        QMenu* lumar = lumarMenu(*desk);
+        QCOMPARE(shownItems(lumar), (QStringList{"-", "&Log on...", "-", "Settin&gs..."}));
+        QAction* leading = lumar->findChild<QAction*>("TOLMA:LumarMenuSeparator");
+        QVERIFY(leading != nullptr && leading->isSeparator());
+        // Qt drops a leading separator unless told not to: it then has no place.
+        QVERIFY(!lumar->actionGeometry(leading).isEmpty());
+        QVERIFY(lumar->actionGeometry(leading).top() <
+                lumar->actionGeometry(lumar->findChild<QAction*>("TOLMA:LumarLogon")).top());
+    }
+
+    void folderChooserStartsWithItsFolderInTheEditBox() {
+        auto desk = startDesk();
+        const auto start = temp_ / "start folder";
+        std::filesystem::create_directories(start);
+        QString typed;
+        QString shownFolder;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+                typed = edit->text();
+            }
+            shownFolder = dialog->directory().absolutePath();
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        host::FolderChoice choice;
+        choice.initialFolder = start.string();
+        choice.title = "Annotations folder";
+        choice.prompt = "Folder:";
+        const std::optional<std::string> chosen = desk->ui().chooseFolder(choice);
+        // The start folder is selected among its neighbours, its name typed.
+        QCOMPARE(typed, QString("start folder"));
+        QCOMPARE(shownFolder, QString::fromStdString(temp_.path().string()));
+        // OK takes the folder shown.
+        QVERIFY(chosen.has_value());
+        QCOMPARE(QString::fromStdString(*chosen), QString::fromStdString(start.string()));
+    }
+
+    void saveAsAddsTheNewFileToTheRecentFiles() {
+        const auto path = temp_ / "to-save.pdf";
+        writeBinder(path, 2);
+        auto desk = startDesk();
+        DocumentTab* tab = desk->window().openFile(QString::fromStdString(path.string()));
+        const QString target = QString::fromStdString((temp_ / "saved-as.pdf").string());
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(target);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        QVERIFY(desk->window().saveAs(tab));
+        QCOMPARE(tab->path(), std::filesystem::path(target.toStdString()));
+        QCOMPARE(desk->window().recentFiles().value(0), target);
+        QCOMPARE(desk->window().windowTitle(), QString("saved-as.pdf[*] - Lumar Desk"));
     }
 
     void convertsFileFilters_data() {

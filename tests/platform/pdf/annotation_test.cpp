@@ -90,8 +90,14 @@ TEST(Annotations, EveryChangeMarksTheDocumentUnsaved) {
         Document doc = twoPages();
         doc.save(dir / "saved.pdf");
         ASSERT_EQ(doc.flags(), 0);
+        const std::uint64_t before = doc.changeCount();
         change(doc);
         EXPECT_EQ(doc.flags() & kDocumentNeedsSave, kDocumentNeedsSave);
+        // Saving clears the flag but is no change: views see the count grow.
+        EXPECT_GT(doc.changeCount(), before);
+        const std::uint64_t changed = doc.changeCount();
+        doc.save(dir / "saved.pdf");
+        EXPECT_EQ(doc.changeCount(), changed);
     }
 }
 

@@ -14,6 +14,7 @@ QPDF& DocumentState::pdf() const {
 
 void DocumentState::markChanged() {
     flags |= kDocumentNeedsSave;
+    ++changes;
 }
 
 std::string DocumentState::name() const {

@@ -3,6 +3,7 @@
 // The engine's private view of an open document. Included only by the
 // engine's own sources: it brings in qpdf.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <qpdf/QPDF.hh>
@@ -22,6 +23,8 @@ struct DocumentState {
     std::filesystem::path path;
     std::string description;  // names the document in error texts
     int flags = 0;
+    // Counts the changes since the document was opened.
+    std::uint64_t changes = 0;
     bool repaired = false;
 
     bool isOpen() const { return qpdf != nullptr; }
