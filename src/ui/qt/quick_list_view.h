@@ -134,3 +134,5 @@ private:
 };
 
 }  // namespace lumar::ui
+
+Q_DECLARE_METATYPE(lumar::ui::QuickListHit)
