@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -28,6 +29,10 @@ constexpr double kRowLines = 1.5;
 constexpr int kAlternateDarker = 16;
 // Room beside a column's widest text.
 constexpr int kColumnPadding = 16;
+// The list shows this many rows at first (as far as there are), and keeps
+// room for the fewest when the window is made smaller.
+constexpr int kMostRowsShown = 12;
+constexpr int kFewestRowsShown = 3;
 
 QColor darker(const QColor& colour, int by) {
     return {std::max(0, colour.red() - by), std::max(0, colour.green() - by),
@@ -66,7 +71,9 @@ ColourView::ColourView(CColourDlg& dialog, QWidget* parent)
                        {CColourDlg::kColumns[1], Qt::AlignRight, componentWidth},
                        {CColourDlg::kColumns[2], Qt::AlignRight, componentWidth},
                        {CColourDlg::kColumns[3], Qt::AlignRight, componentWidth}});
+    // The names take what room the window gives beyond the columns' widths.
     list_->horizontalHeader()->setStretchLastSection(false);
+    list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->SetFiller([this](QuickListCell& cell) { fillCell(cell); });
     list_->SetRowCount(dialog_.RowCount());
 
@@ -92,8 +99,18 @@ ColourView::ColourView(CColourDlg& dialog, QWidget* parent)
         updateOk();
     });
 
+    // At first every column and up to a dozen rows show.
+    const auto listSize = [this](int rows) {
+        const int frame = 2 * list_->frameWidth();
+        return QSize(list_->horizontalHeader()->length() + frame +
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                     list_->horizontalHeader()->sizeHint().height() + frame +
+                         rows * list_->verticalHeader()->defaultSectionSize());
+    };
+    list_->setMinimumSize(listSize(std::min(dialog_.RowCount(), kMostRowsShown)));
     const ui::DialogUnits units(*this);
-    resize(units.size(kWidthUnits, kHeightUnits).expandedTo(minimumSizeHint()));
+    resize(units.size(kWidthUnits, kHeightUnits).expandedTo(sizeHint()));
+    list_->setMinimumSize(listSize(kFewestRowsShown));
     WindowPlacement placement;
     if (CColourDlg::ReadPlacement(placement)) {
         ui::placeWindow(*this, placement);

@@ -29,6 +29,17 @@ struct CellColours {
     QColor boxBackground;
 };
 
+// A selection without the focus: a pale tint of the highlight, so that the
+// window text stays readable on it.
+QColor unfocusedSelection(const QColor& highlight, const QColor& base) {
+    constexpr int kTintPercent = 30;
+    const auto mix = [](int a, int b) {
+        return (a * kTintPercent + b * (100 - kTintPercent)) / 100;
+    };
+    return {mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+            mix(highlight.blue(), base.blue())};
+}
+
 CellColours coloursOf(const QuickListCell& cell, const QPalette& palette, bool focused,
                       bool enabled) {
     const QPalette::ColorGroup group = !enabled  ? QPalette::Disabled
@@ -40,7 +51,8 @@ CellColours coloursOf(const QuickListCell& cell, const QPalette& palette, bool f
     if (cell.selected) {
         colours.background =
             focused ? colourOr(cell.selectedBackgroundFocused, role(QPalette::Highlight))
-                    : colourOr(cell.selectedBackgroundUnfocused, role(QPalette::Button));
+                    : colourOr(cell.selectedBackgroundUnfocused,
+                               unfocusedSelection(role(QPalette::Highlight), role(QPalette::Base)));
         colours.text = colourOr(cell.selectedTextColour,
                                 focused ? role(QPalette::HighlightedText) : role(QPalette::Text));
     } else {
