@@ -70,7 +70,7 @@ std::vector<ToolbarButtonState> CToolbarDialog::ButtonStates() const {
     return states;
 }
 
-bool CToolbarDialog::OnToolbarCommand(int command) {
+bool CToolbarDialog::OnToolbarCommand(int command) const {
     const std::span<const ToolbarButton> buttons = Buttons();
     const bool onToolbar = command != 0 && std::any_of(buttons.begin(), buttons.end(),
                                                        [command](const ToolbarButton& button) {

@@ -104,7 +104,7 @@ public:
 
     // A button was clicked: the command runs when it is enabled now. The
     // handled flag: true when it ran.
-    bool OnToolbarCommand(int command);
+    bool OnToolbarCommand(int command) const;
 
 private:
     ToolbarHandlers handlers_;

@@ -219,6 +219,17 @@ void QuickList::paintEvent(QPaintEvent* event) {
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, noItemsText_);
 }
 
+// The selection is drawn in other colours with the focus than without.
+void QuickList::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    Redraw();
+}
+
+void QuickList::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    Redraw();
+}
+
 void QuickList::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
