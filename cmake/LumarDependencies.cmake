@@ -18,7 +18,9 @@ pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET GLOBAL cpp-httplib)
 find_package(CLI11 REQUIRED)
 
 if(LUMAR_BUILD_GUI AND NOT LUMAR_FUZZ)
-  find_package(Qt6 REQUIRED COMPONENTS Widgets Test PrintSupport)
+  # Svg: nothing links it, but its icon engine draws the toolbar's SVG
+  # images at run time (the package qt6-svg-dev brings both).
+  find_package(Qt6 REQUIRED COMPONENTS Widgets Test PrintSupport Svg)
 endif()
 
 if(LUMAR_BUILD_TESTS AND NOT LUMAR_FUZZ)

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "annotations/colour.h"
+#include "config/settings_store.h"
 #include "platform/text/cp1252.h"
 #include "service/logon_store.h"
 
@@ -36,6 +37,14 @@ CColourDlg::CColourDlg(std::span<const ColourRecord> colours, std::string_view c
 
 CColourDlg::CColourDlg(std::string_view current, std::string_view noColourTitle)
     : CColourDlg(TheLogonStore().colours.Records, current, noColourTitle) {}
+
+bool CColourDlg::ReadPlacement(WindowPlacement& placement) {
+    return ReadWindowPlacement(kPlacementKey, kPlacementName, placement);
+}
+
+void CColourDlg::WritePlacement(const WindowPlacement& placement) {
+    WriteWindowPlacement(kPlacementKey, kPlacementName, placement);
+}
 
 int CColourDlg::RowCount() const {
     return static_cast<int>(colours_.size()) + 1;

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/window_placement.h"
 #include "service/ws_records.h"
 
 namespace lumar {
@@ -25,6 +26,7 @@ namespace lumar {
 class CColourDlg {
 public:
     static constexpr const char* kCaption = "Select a colour...";
+    static constexpr const char* kPlacementKey = "Dialogs";
     static constexpr const char* kPlacementName = "ColourDlg";
     static constexpr const char* kDefaultNoColourTitle = "Unspecified";
     static constexpr const char* kEmptyListText = "<No colour data>";
@@ -39,6 +41,10 @@ public:
     // The logon store's colour list.
     explicit CColourDlg(std::string_view current,
                         std::string_view noColourTitle = kDefaultNoColourTitle);
+
+    // The window placement stored for the dialog; false when there is none.
+    static bool ReadPlacement(WindowPlacement& placement);
+    static void WritePlacement(const WindowPlacement& placement);
 
     // Rows: the no-colour row, then one per colour.
     [[nodiscard]] int RowCount() const;

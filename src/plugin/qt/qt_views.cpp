@@ -9,6 +9,8 @@
 #include "manager/qt/publication_details_view.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
+#include "merge/colour_dlg.h"
+#include "merge/qt/colour_view.h"
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -34,6 +36,7 @@ void InstallQtViews() {
     SetManagerWindowFactory(manager::MakeManagerWindow);
     SetPresenter<CSupplementNumberDlg>(manager::ShowSupplementNumberDialog);
     SetPresenter<CPublicationDetailsDlg>(manager::ShowPublicationDetailsDialog);
+    SetPresenter<CColourDlg>(merge::ShowColourDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

@@ -3,8 +3,8 @@
 // thumbnails beside the pages), the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
-// merge under way, the details of the demo publication and the supplement
-// number dialog.
+// merge under way, the details of the demo publication, the supplement
+// number dialog, the colour dialog and the editors' toolbar.
 //
 //   desk_screenshots <output folder>
 
@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -38,11 +40,15 @@
 #include "main_window.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
+#include "merge/colour_dlg.h"
+#include "merge/qt/colour_view.h"
 #include "page_view.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
 #include "ui/progress.h"
 #include "ui/qt/progress_view.h"
+#include "ui/qt/smart_toolbar.h"
+#include "ui/toolbar_dialog.h"
 
 namespace {
 
@@ -324,6 +330,42 @@ int main(int argc, char* argv[]) {
         lumar::manager::SupplementNumberView number(model, &desk.window());
         number.show();
         save(&number, "supplement-number");
+    }
+
+    {
+        // The reference service's paper colours, Yellow current.
+        const std::vector<lumar::ColourRecord> colours = {
+            {1, "White", 255, 255, 255}, {2, "Yellow", 255, 255, 153}, {3, "Blue", 153, 204, 255},
+            {4, "Green", 153, 255, 153}, {5, "Pink", 255, 192, 203},   {6, "Salmon", 250, 128, 114},
+            {7, "Grey", 192, 192, 192}};
+        lumar::CColourDlg model(colours, "Yellow");
+        lumar::merge::ColourView colour(model, &desk.window());
+        colour.show();
+        save(&colour, "colour");
+    }
+
+    {
+        // The editors' toolbar in edit mode, Open and Delete disabled, the
+        // mouse over Insert.
+        namespace id = lumar::toolbar_command;
+        lumar::ToolbarHandlers handlers;
+        handlers.enabled = [](int command) {
+            return command != id::kOpen && command != id::kDelete && command != id::kEditMode;
+        };
+        handlers.checked = [](int command) { return command == id::kEditMode; };
+        lumar::CToolbarDialog model(handlers);
+        QDialog dialog(&desk.window());
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(new QLabel("The editor's lists stand here.", &dialog));
+        auto* toolbar = new lumar::ui::SmartToolbar(model, &dialog);
+        lumar::ui::AddToolbar(dialog, *toolbar);
+        dialog.resize(360, 90);
+        dialog.show();
+        settle();
+        if (QWidget* insert = toolbar->widgetForAction(toolbar->ActionOf(id::kInsert))) {
+            QTest::mouseMove(insert);
+        }
+        save(&dialog, "toolbar");
     }
 
     lumar::ui::QtProgressWindows progressWindows;
