@@ -31,7 +31,10 @@ void WriteDemoSettings(const DemoWorkspace& workspace, const std::string& uri) {
         WriteTextSetting("Uri", "Web_service", uri) &&
         WriteTextSetting("Uri", "Base_docs", text::fromUtf8(workspace.binders.string())) &&
         WriteTextSetting("Uri", "Supp_docs", text::fromUtf8(workspace.supplements.string())) &&
-        WriteTextSetting("Uri", "Annotations", text::fromUtf8(workspace.annotations.string()));
+        WriteTextSetting("Uri", "Annotations", text::fromUtf8(workspace.annotations.string())) &&
+        // Written off: the settings dialog shows a missing value as checked,
+        // and its OK would then move every folder below the SAP code.
+        WriteNumberSetting("Uri", "Append_SAP", 0);
     if (!written) {
         throw CommandExit(kExitFailed, "lumar: cannot write " + workspace.settings.string());
     }
