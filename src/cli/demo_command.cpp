@@ -110,8 +110,6 @@ int DemoCommand::Run(const GlobalOptions& global) {
     PrintResult("");
     PrintResultUtf8("Where to look:");
     PrintResultUtf8("  binders (before and after) " + workspace.binders.string());
-    PrintResultUtf8("  PDF check reports          " + workspace.binders.string() +
-                    "/*.pdf_report.txt");
     PrintResultUtf8("  supplement                 " + workspace.supplements.string());
     PrintResultUtf8("  settings file              " + workspace.settings.string());
     PrintResultUtf8("  service database and log   " + workspace.database.string() + ", " +

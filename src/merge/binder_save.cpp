@@ -197,6 +197,8 @@ bool SaveBinder(MergeState& state, pdf::Document*& document, const std::string& 
     SavedDocument saved;
     saved.check.document = document;
     saved.check.quiet = true;
+    // The figures go to the service; a merge leaves no report beside the binders.
+    saved.check.report = PdfCheckRequest::Report::None;
     CheckPdf(saved.check);
     saved.fileName = std::string(FileNamePart(target));
     state.savedFileNames[n] = saved.fileName;

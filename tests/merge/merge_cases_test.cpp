@@ -231,6 +231,29 @@ TEST_F(MergeCases, ServiceRefusingABinderMidwayStopsTheRun) {
     ExpectOriginalsIntact();
 }
 
+// The PDF check of a merged binder hands its figures to the service; it
+// leaves no report beside the binders.
+TEST_F(MergeCases, MergedBindersGetNoPdfReport) {
+    PublicationSetup setup;
+    setup.mergeData = "(2)binder\r\n(1,1)delete\r\n";
+    Create(setup);
+    ExpectedPageCounts()[2] = 8;
+    MergeRequest request = StartMerge();
+    ASSERT_TRUE(RunMerge(request)) << ::testing::PrintToString(notes());
+    std::vector<std::string> reports;
+    for (const auto& entry : std::filesystem::directory_iterator(binders)) {
+        if (entry.path().string().ends_with(".pdf_report.txt")) {
+            reports.push_back(entry.path().filename().string());
+        }
+    }
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    const std::vector<BinderDocRecord> registered = registeredBinders(nextId);
+    ASSERT_EQ(registered.size(), 3u);
+    EXPECT_EQ(registered[0].Binder_number, 2);
+    EXPECT_TRUE(registered[0].Pdf_OK);
+    EXPECT_EQ(registered[0].Pdf_version, "1.3");
+}
+
 TEST_F(MergeCases, DocumentFileNameWithAPathIsRefusedBeforeAnythingIsTouched) {
     PublicationSetup setup;
     setup.mergeData = "(2)binder\r\n(1,1)delete\r\n";
