@@ -193,6 +193,7 @@ bool SaveBinder(MergeState& state, pdf::Document*& document, const std::string& 
         host::alertNote(FormatText("Error saving binder: %s\r\nBinder saved as '%s'",
                                    host::hostErrorText(first).c_str(), temporaryName.c_str()));
     }
+    RememberWrittenFile(state, target);
 
     SavedDocument saved;
     saved.check.document = document;

@@ -475,6 +475,7 @@ bool RunMerge(MergeRequest& request) {
     CloseDocument(state.supplementDocument);
     state.request = nullptr;
     request.success = success;
+    request.writtenFiles = state.writtenFiles;
     running = false;
     return success;
 }

@@ -203,6 +203,16 @@ void SaveDocument(pdf::Document* document, const std::string& path) {
     host::saveDocument(document, params);
 }
 
+void RememberWrittenFile(MergeState& state, const std::string& path) {
+    if (state.updateMode || state.supplementMode) {
+        return;
+    }
+    if (std::find(state.writtenFiles.begin(), state.writtenFiles.end(), path) ==
+        state.writtenFiles.end()) {
+        state.writtenFiles.push_back(path);
+    }
+}
+
 std::string FormatText(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);

@@ -44,6 +44,8 @@ struct MergeState {
 
     // Per binder (index = binder number), cleared at the start of every run.
     std::array<std::string, 36> savedFileNames;
+    // Every binder file a merge wrote (platform paths, each once).
+    std::vector<std::string> writtenFiles;
     std::array<std::int32_t, 36> insertedIds{};
 
     // Binder 1 is registered last, when the merge has succeeded.
@@ -121,6 +123,10 @@ pdf::Document* OpenSupplement(MergeState& state);
 
 // Full save as PDF 1.3 through a temporary file and a rename. Throws HostError.
 void SaveDocument(pdf::Document* document, const std::string& path);
+
+// Notes a binder file a merge has written (an update writes in place and
+// notes nothing).
+void RememberWrittenFile(MergeState& state, const std::string& path);
 
 // Saves a finished binder (or the supplement) under its new name, checks it,
 // registers it at the service and checks its page count. Closes the document

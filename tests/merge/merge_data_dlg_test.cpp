@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "editor_fixture.h"
+#include "fixtures/pdf_builder.h"
 #include "service/ws_client.h"
 
 namespace lumar::testing {
@@ -434,6 +435,70 @@ INSTANTIATE_TEST_SUITE_P(
                        {},
                        "Merge refused: command 3 ('(3,1,1)Replace')"}),
     [](const ::testing::TestParamInfo<StoredDataCase>& info) { return info.param.name; });
+
+// One merge shows each message once, however often the editor parses the
+// merge data on the way (opening, the first timer tick, the merge, after it).
+struct MessageOnceCase {
+    const char* name;
+    std::string mergeData;
+    std::string message;  // the start of the message shown once
+};
+
+class MessagesOfAMerge : public MergeDataDlgTest,
+                         public ::testing::WithParamInterface<MessageOnceCase> {};
+
+TEST_P(MessagesOfAMerge, AreShownOnce) {
+    const MessageOnceCase& c = GetParam();
+    PublicationSetup setup;
+    setup.mergeData = c.mergeData;
+    CreatePublication(setup);
+    MergeDataDlgInputs inputs = EditorInputs();
+    inputs.immediateMerge = true;
+    Dlg immediate(std::move(inputs));
+    immediate.OnInitDialog(nullptr);
+    immediate.OnTimer();
+    EXPECT_FALSE(immediate.MergeSucceeded());
+    std::vector<std::string> said = notes();
+    for (const MessageBoxRequest& box : boxes.shown()) {
+        said.push_back(box.text);
+    }
+    const auto count = std::count_if(said.begin(), said.end(), [&c](const std::string& text) {
+        return text.rfind(c.message, 0) == 0;
+    });
+    EXPECT_EQ(count, 1) << ::testing::PrintToString(said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MessagesOfAMerge,
+    ::testing::Values(MessageOnceCase{"ParseError", "(2)binder\r\n(1,1)Bogus\r\n",
+                                      "Unknown command encountered."},
+                      MessageOnceCase{"PairUsedTwice",
+                                      "(2)binder\r\n(1,1)Delete\r\n(1,1)Delete\r\n",
+                                      "Page pairs cannot be used multiple times!"}),
+    [](const ::testing::TestParamInfo<MessageOnceCase>& info) { return info.param.name; });
+
+// A merge that fails is reverted: the binder files it wrote go too, and a
+// file it did not write stays.
+TEST_F(MergeDataDlgTest, FailedMergeRemovesTheFilesItWrote) {
+    PublicationSetup setup;
+    setup.mergeData = "(2)binder\r\n(1,1)Delete\r\n";
+    Open(setup);
+    std::filesystem::remove(binder(binderFiles[2]));
+    fixtures::PdfBuilder().pages(2).write(binder("pub3H0013.pdf"));  // not the merge's
+
+    ASSERT_FALSE(editor->OnMerge());
+    EXPECT_FALSE(editor->MergeSucceeded());
+    EXPECT_EQ(fileNamesInBinders(),
+              (std::vector<std::string>{"pub1H0012.pdf", "pub2H0012.pdf", "pub3H0013.pdf"}));
+    const std::vector<std::string> said = notes();
+    ASSERT_FALSE(said.empty());
+    const std::string& last = said.back();
+    EXPECT_NE(last.find("removed"), std::string::npos) << last;
+    EXPECT_NE(last.find("pub1H0013.pdf"), std::string::npos) << last;
+    EXPECT_NE(last.find("pub2H0013.pdf"), std::string::npos) << last;
+    EXPECT_EQ(last.find("pub3H0013.pdf"), std::string::npos) << last;
+    EXPECT_EQ(latest(publicationId).Publication_ID, publicationId);
+}
 
 TEST_F(MergeDataDlgTest, UpdateWithoutSupplementChangesTheBinderInPlace) {
     CreatePublication({});
