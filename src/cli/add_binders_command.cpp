@@ -6,6 +6,7 @@
 #include "cli/exit_codes.h"
 #include "cli/manager_session.h"
 #include "cli/publication_records.h"
+#include "cli/typed_path.h"
 #include "manager/manager_commands.h"
 
 namespace lumar::cli {
@@ -26,7 +27,9 @@ CLI::App* AddBindersCommand::Declare(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "add-binders", "add the publication's binders, found beside the first binder's file");
     command->add_option("--publication", publication_, "publication ID")->required();
-    command->add_option("--first", firstBinder_, "the first binder's PDF")->required();
+    command->add_option("--first", firstBinder_, "the first binder's PDF")
+        ->required()
+        ->transform(AbsolutePathOption());
     return command;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/exit_codes.h"
 #include "cli/manager_session.h"
 #include "cli/publication_records.h"
+#include "cli/typed_path.h"
 #include "manager/manager_commands.h"
 #include "manager/supplement_number_dlg.h"
 #include "ui/modal_dialog.h"
@@ -42,7 +43,9 @@ CLI::App* AddSupplementCommand::Declare(CLI::App& app) {
     CLI::App* command =
         app.add_subcommand("add-supplement", "add a PDF as the publication's next supplement");
     command->add_option("--publication", publication_, "publication ID")->required();
-    command->add_option("--pdf", pdf_, "the supplement's PDF")->required();
+    command->add_option("--pdf", pdf_, "the supplement's PDF")
+        ->required()
+        ->transform(AbsolutePathOption());
     command->add_flag("--no-increment", noIncrement_,
                       "keep the proposed supplement number instead of the next one");
     return command;

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/document_session.h"
 #include "cli/exit_codes.h"
+#include "cli/typed_path.h"
 
 namespace lumar::cli {
 
@@ -23,7 +24,7 @@ private:
 CLI::App* AnnotationReportCommand::Declare(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "annotation-report", "write the annotation report (.rep) into the annotations folder");
-    command->add_option("PDF", pdf_, "the PDF file")->required();
+    command->add_option("PDF", pdf_, "the PDF file")->required()->transform(AbsolutePathOption());
     command->add_flag("--no-numbers", noNumbers_, "without the page pair numbers");
     return command;
 }

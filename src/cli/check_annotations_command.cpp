@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/document_session.h"
 #include "cli/exit_codes.h"
+#include "cli/typed_path.h"
 
 namespace lumar::cli {
 
@@ -22,7 +23,7 @@ private:
 CLI::App* CheckAnnotationsCommand::Declare(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "check-annotations", "check that every page carries one data annotation (exit 1 when not)");
-    command->add_option("PDF", pdf_, "the PDF file")->required();
+    command->add_option("PDF", pdf_, "the PDF file")->required()->transform(AbsolutePathOption());
     return command;
 }
 

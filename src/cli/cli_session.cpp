@@ -8,6 +8,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal_output.h"
+#include "cli/typed_path.h"
 #include "config/settings_store.h"
 #include "platform/host/held_path.h"
 #include "platform/host/roles.h"
@@ -160,7 +161,10 @@ void CliSession::LogOn(const std::string& user, const std::string& password) {
 void CliSession::OpenDocument(const std::filesystem::path& path) {
     host::FileSystem* files = host::defaultFileSystem();
     try {
-        const host::HeldPath hostPath(files, host::pathFromPlatformPath(files, path.string()));
+        // The host keeps the path it opened from: the document's folder and
+        // base name, and every file named after it, come from the whole path.
+        const std::string platformPath = text::fromUtf8(AbsolutePath(path.string()));
+        const host::HeldPath hostPath(files, host::pathFromPlatformPath(files, platformPath));
         host::openDocumentInView(hostPath.get(), files);
     } catch (const host::HostError& error) {
         PrintMessage(host::hostErrorText(error));

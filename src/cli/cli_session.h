@@ -40,7 +40,8 @@ public:
     void LogOn(const std::string& user, const std::string& password);
 
     // Opens a PDF in a view of the host, which makes it the active
-    // document. A failure is printed and ends the command (exit 1).
+    // document; a relative path is taken from the working folder. A failure
+    // is printed and ends the command (exit 1).
     void OpenDocument(const std::filesystem::path& path);
 
     // Chooses a menu item as a user would; ends the command (exit 1) when

@@ -32,7 +32,10 @@ void WriteDemoSettings(const DemoWorkspace& workspace, const std::string& uri) {
         WriteTextSetting("Uri", "Web_service", uri) &&
         WriteTextSetting("Uri", "Base_docs", text::fromUtf8(workspace.binders.string())) &&
         WriteTextSetting("Uri", "Supp_docs", text::fromUtf8(workspace.supplements.string())) &&
-        WriteTextSetting("Uri", "Annotations", text::fromUtf8(workspace.annotations.string()));
+        WriteTextSetting("Uri", "Annotations", text::fromUtf8(workspace.annotations.string())) &&
+        // Written off: the settings dialog shows a missing value as checked,
+        // and its OK would then move every folder below the SAP code.
+        WriteNumberSetting("Uri", "Append_SAP", 0);
     if (!written) {
         throw CommandExit(kExitFailed, "lumar: cannot write " + workspace.settings.string());
     }
@@ -122,8 +125,6 @@ int DemoCommand::Run(const GlobalOptions& global) {
     PrintResult("");
     PrintResultUtf8("Where to look:");
     PrintResultUtf8("  binders (before and after) " + workspace.binders.string());
-    PrintResultUtf8("  PDF check reports          " + workspace.binders.string() +
-                    "/*.pdf_report.txt");
     PrintResultUtf8("  supplement                 " + workspace.supplements.string());
     PrintResultUtf8("  settings file              " + workspace.settings.string());
     PrintResultUtf8("  service database and log   " + workspace.database.string() + ", " +

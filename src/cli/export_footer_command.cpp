@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/document_session.h"
 #include "cli/exit_codes.h"
+#include "cli/typed_path.h"
 #include "pdftools/footer_export.h"
 #include "pdftools/footer_region.h"
 #include "platform/host/roles.h"
@@ -54,7 +55,7 @@ private:
 CLI::App* ExportFooterCommand::Declare(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "export-footer", "export the footer text of every page into the annotations folder");
-    command->add_option("PDF", pdf_, "the PDF file")->required();
+    command->add_option("PDF", pdf_, "the PDF file")->required()->transform(AbsolutePathOption());
     command
         ->add_option("--region", region_,
                      "the footer region for all pages: LEFT,BOTTOM,RIGHT,TOP in points")

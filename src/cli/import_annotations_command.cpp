@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/document_session.h"
 #include "cli/exit_codes.h"
+#include "cli/typed_path.h"
 #include "platform/text/cp1252.h"
 
 namespace lumar::cli {
@@ -27,15 +28,18 @@ private:
 CLI::App* ImportAnnotationsCommand::Declare(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "import-annotations", "give every page its data annotation from a file, one line a page");
-    command->add_option("PDF", pdf_, "the PDF file")->required();
+    command->add_option("PDF", pdf_, "the PDF file")->required()->transform(AbsolutePathOption());
     command->add_option("--from", from_, "annotation file (.ann) or footer file (.ann.txt)")
-        ->required();
+        ->required()
+        ->transform(AbsolutePathOption());
     CLI::Option* add = command->add_flag("--add", add_, "add to existing data annotations");
     CLI::Option* replace =
         command->add_flag("--replace", replace_, "replace existing data annotations");
     add->excludes(replace);
-    command->add_option("--save-as", saveAs_,
-                        "where to save (default: the PDF itself, through a temporary file)");
+    command
+        ->add_option("--save-as", saveAs_,
+                     "where to save (default: the PDF itself, through a temporary file)")
+        ->transform(AbsolutePathOption());
     return command;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/input_file.h"
 #include "cli/publication_records.h"
 #include "cli/terminal_output.h"
+#include "cli/typed_path.h"
 #include "merge/merge_data_parser.h"
 #include "platform/text/cp1252.h"
 #include "service/logon_store.h"
@@ -114,7 +115,9 @@ CLI::App* MergeDataCheckCommand::Declare(CLI::App& app) {
     mergeData->require_subcommand(1);
     CLI::App* command = mergeData->add_subcommand(
         "check", "parse merge data or update data in a context; prints one line per command");
-    command->add_option("FILE", file_, "merge data file (- = standard input)")->required();
+    command->add_option("FILE", file_, "merge data file (- = standard input)")
+        ->required()
+        ->transform(AbsolutePathOption());
     command->add_option("--context", context_, "executor, update, editor or dialog")
         ->required()
         ->check(CLI::IsMember({"executor", "update", "editor", "dialog"}));

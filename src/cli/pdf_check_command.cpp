@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_output.h"
+#include "cli/typed_path.h"
 #include "pdftools/pdf_check.h"
 #include "platform/host/roles.h"
 
@@ -27,7 +28,7 @@ CLI::App* PdfCheckCommand::Declare(CLI::App& app) {
         "pdf-check",
         "check a PDF's version and fonts; prints version, font errors and verdict "
         "(exit 1 when not OK)");
-    command->add_option("PDF", pdf_, "the PDF file")->required();
+    command->add_option("PDF", pdf_, "the PDF file")->required()->transform(AbsolutePathOption());
     command->add_flag("--part-of-operation", partOfOperation_,
                       "as inside a larger operation: the version is not judged");
     command->add_flag("--quiet", quiet_, "the check shows nothing");

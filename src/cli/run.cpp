@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_output.h"
+#include "cli/typed_path.h"
 
 namespace lumar::cli {
 
@@ -25,7 +26,8 @@ constexpr const char* kAnswers =
 void AddGlobalOptions(CLI::App& app, GlobalOptions& global) {
     app.add_option("--registry", global.registry,
                    "settings file (default $LUMAR_REGISTRY, else "
-                   "$XDG_CONFIG_HOME/lumar/registry.reg, else ~/.config/lumar/registry.reg)");
+                   "$XDG_CONFIG_HOME/lumar/registry.reg, else ~/.config/lumar/registry.reg)")
+        ->transform(AbsolutePathOption());
     app.add_option("--service", global.service, "service address for this run only");
     app.add_option("--user", global.user, "log-on name");
     app.add_option("--password-env", global.passwordEnv,

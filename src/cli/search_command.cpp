@@ -10,6 +10,7 @@
 #include "cli/exit_codes.h"
 #include "cli/publication_records.h"
 #include "cli/terminal_output.h"
+#include "cli/typed_path.h"
 #include "platform/text/cp1252.h"
 #include "search/document_search.h"
 #include "search/page_extraction.h"
@@ -97,7 +98,8 @@ CLI::App* SearchCommand::Declare(CLI::App& app) {
     binders->excludes(supplement);
     command->add_option("TEXT", text_, "what to search for")->required();
     command->add_flag("--match-case", matchCase_, "match upper and lower case");
-    command->add_option("--extract", extract_, "write the pages of the pairs found into this PDF");
+    command->add_option("--extract", extract_, "write the pages of the pairs found into this PDF")
+        ->transform(AbsolutePathOption());
     return command;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/input_file.h"
 #include "cli/manager_session.h"
 #include "cli/publication_records.h"
+#include "cli/typed_path.h"
 #include "merge/annotations_dlg.h"
 
 namespace lumar::cli {
@@ -33,7 +34,9 @@ CLI::App* UpdateCommand::Declare(CLI::App& app) {
         command->add_option("--binder", binder_, "binder number")->check(CLI::Range(1, 35));
     CLI::Option* supplement = command->add_flag("--supplement", supplement_, "the next supplement");
     binder->excludes(supplement);
-    command->add_option("--data", data_, "update data file (- = standard input)")->required();
+    command->add_option("--data", data_, "update data file (- = standard input)")
+        ->required()
+        ->transform(AbsolutePathOption());
     return command;
 }
 

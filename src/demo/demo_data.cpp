@@ -24,7 +24,7 @@ std::vector<std::string> PageTexts(const std::string& document, int pages, int c
         if (page == 1) {
             text += " <<#TABSHEET=true#>>";
         } else if ((page + 1) / 2 == colouredPair) {
-            text += " <<#COLOUR=Yellow#>>";
+            text += " <<#COLOUR=\"Yellow\"#>>";
         }
         texts.push_back(text);
     }

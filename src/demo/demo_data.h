@@ -40,8 +40,9 @@ inline constexpr std::string_view kMergeData = "(1)binder\r\n(2,1,1)Replace\r\n(
 [[nodiscard]] int ColouredPairOfBinder(int binder);
 
 // The data annotation texts of a demo document's pages:
-// "Demo binder 2 page 3 <<#COLOUR=Yellow#>>". The first page is a tab sheet;
-// the pages of `colouredPair` (0: none) are printed on yellow paper.
+// "Demo binder 2 page 3 <<#COLOUR="Yellow"#>>". The first page is a tab sheet;
+// the pages of `colouredPair` (0: none) are printed on yellow paper. The
+// colour is quoted as the search dialog's "Colour..." writes its condition.
 [[nodiscard]] std::vector<std::string> PageTexts(const std::string& document, int pages,
                                                  int colouredPair);
 

@@ -77,11 +77,8 @@ bool Register(CPublicationDetailsDlg& dialog, int row, const StoredFigures& f) {
 }
 
 // Copies the stored document into its folder unless it is already there.
-void CopyIntoFolder(const CPublicationDetailsDlg& dialog, const std::string& sourcePath,
+void CopyIntoFolder(const std::string& folder, const std::string& sourcePath,
                     const std::string& fileName) {
-    const std::string folder =
-        ResolveFolder(dialog.SupplementMode() ? FolderKind::Supplements : FolderKind::Binders,
-                      dialog.Record()->SAP_code);
     if (folder.empty()) {
         return;
     }
@@ -122,8 +119,16 @@ bool Store(CPublicationDetailsDlg& dialog) {
                                "Replace aborted!\r\n\r\n" + annotations.message, "Close");
         return false;
     }
+    // The stored copy's folder; resolved once, its failure reported once.
+    const std::string folder =
+        ResolveFolder(dialog.SupplementMode() ? FolderKind::Supplements : FolderKind::Binders,
+                      dialog.Record()->SAP_code);
     figures.check.document = document;
     figures.check.partOfOperation = true;
+    // The report goes beside the stored copy, never into the user's folder.
+    figures.check.report =
+        folder.empty() ? PdfCheckRequest::Report::None : PdfCheckRequest::Report::InFolder;
+    figures.check.reportFolder = folder;
     CheckPdf(figures.check);
     if (!figures.check.proceed) {
         return false;
@@ -136,7 +141,7 @@ bool Store(CPublicationDetailsDlg& dialog) {
     if (!Register(dialog, row, figures)) {
         return false;
     }
-    CopyIntoFolder(dialog, sourcePath, figures.fileName);
+    CopyIntoFolder(folder, sourcePath, figures.fileName);
     return true;
 }
 

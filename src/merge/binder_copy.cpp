@@ -18,8 +18,9 @@ namespace lumar {
 
 namespace {
 
-// Copies the binder's file; 0 or the errno of the failure.
-int CopyBinderFile(const std::string& sourcePath, const std::string& target) {
+// Copies the binder's file; 0 or the errno of the failure. A copy that was
+// written is noted for the run.
+int CopyBinderFile(MergeState& state, const std::string& sourcePath, const std::string& target) {
     const std::optional<std::string> source = FindFileIgnoringCase(sourcePath);
     if (!source) {
         return ENOENT;
@@ -29,7 +30,11 @@ int CopyBinderFile(const std::string& sourcePath, const std::string& target) {
         return 0;  // already there
     }
     // The target is either the old file or the whole copy.
-    return fs::copyFile(*source, target).value();
+    const int error = fs::copyFile(*source, target).value();
+    if (error == 0) {
+        RememberWrittenFile(state, target);
+    }
+    return error;
 }
 
 std::string SystemText(int error) {
@@ -120,13 +125,13 @@ bool CopyBinder(MergeState& state, const std::string& sourcePath, const std::str
     if (state.publication.Supplement_number_done == state.publication.Supplement_number_next) {
         // Same supplement number: the binder's file serves as it is.
         fileName = std::string(FileNamePart(sourcePath));
-    } else if (const int error = CopyBinderFile(sourcePath, DocumentPath(folder, fileName));
+    } else if (const int error = CopyBinderFile(state, sourcePath, DocumentPath(folder, fileName));
                error != 0) {
         if (newName.empty()) {
             host::alertNote("Error copying binder. " + SystemText(error));
             return false;
         }
-        const int again = CopyBinderFile(sourcePath, DocumentPath(folder, temporaryName));
+        const int again = CopyBinderFile(state, sourcePath, DocumentPath(folder, temporaryName));
         if (again != 0) {
             host::alertNote("Error copying binder. " + SystemText(again));
             return false;

@@ -193,10 +193,13 @@ bool SaveBinder(MergeState& state, pdf::Document*& document, const std::string& 
         host::alertNote(FormatText("Error saving binder: %s\r\nBinder saved as '%s'",
                                    host::hostErrorText(first).c_str(), temporaryName.c_str()));
     }
+    RememberWrittenFile(state, target);
 
     SavedDocument saved;
     saved.check.document = document;
     saved.check.quiet = true;
+    // The figures go to the service; a merge leaves no report beside the binders.
+    saved.check.report = PdfCheckRequest::Report::None;
     CheckPdf(saved.check);
     saved.fileName = std::string(FileNamePart(target));
     state.savedFileNames[n] = saved.fileName;

@@ -265,7 +265,8 @@ MergeDataInputs CMergeDataDlg::parseInputs() const {
 }
 
 void CMergeDataDlg::reparse(bool afterChange) {
-    parse_ = ParseWithRevert(texts_, MergeDataEditor::MergeData, parseInputs());
+    const bool report = afterChange || reportedText_ != texts_.working;
+    parse_ = ParseWithRevert(texts_, MergeDataEditor::MergeData, parseInputs(), report);
     const auto pairs = [this](std::int32_t binder) { return pairsOf(binder); };
     if (parse_.success && PairsReusedAnywhere(parse_.commands, inputs_.publication.Binder_count,
                                               lastBinder(), pairs)) {
@@ -275,10 +276,11 @@ void CMergeDataDlg::reparse(bool afterChange) {
                            std::string(kReuseMessage) + "\r\nMerge data will be reverted.",
                            MessageIcon::Error);
             parse_ = ParseWithRevert(texts_, MergeDataEditor::MergeData, parseInputs());
-        } else {
+        } else if (report) {
             ShowMessageBox(kReuseTitle, kReuseMessage, MessageIcon::Error);
         }
     }
+    reportedText_ = texts_.working;
     if (afterChange && parse_.success) {
         texts_.working = NormalForm(parse_.commands);
     }

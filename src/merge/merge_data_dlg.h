@@ -218,6 +218,9 @@ private:
 
     // Parses the working copy, applies the reuse rule, and (after a change)
     // rewrites the text in normal form; then rebuilds lists and overview.
+    // What the parse has to say is said once per action of the user: a text
+    // already reported (opening, then the merge the opening runs at once) is
+    // parsed again without its messages.
     void reparse(bool afterChange);
     void rebuild();
     void loadChosenBinder();
@@ -252,7 +255,7 @@ private:
     bool merge(bool ask);
     bool mergeWithSupplement();
     bool updateWithoutSupplement();
-    void closeFailedMerge();
+    void closeFailedMerge(const std::vector<std::string>& writtenFiles);
     void showExecuting(std::size_t index);
 
     MergeDataDlgInputs inputs_;
@@ -273,6 +276,8 @@ private:
     void* window_ = nullptr;
     HostModalState modal_;
     bool firstTick_ = true;
+    // The text whose parse messages this action has shown.
+    std::optional<std::string> reportedText_;
     std::int32_t newPublicationId_ = 0;
     bool mergeSucceeded_ = false;
     std::function<void()> onChange_;

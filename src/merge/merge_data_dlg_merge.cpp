@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "merge/merge_cleanup.h"
 #include "merge/merge_data_dlg.h"
 #include "merge/merge_request.h"
 #include "platform/host/roles.h"
@@ -99,6 +100,8 @@ bool CMergeDataDlg::OnMerge() {
     if (!MergeButtonEnabled()) {
         return false;
     }
+    // A new action: what the merge data have to say is said again.
+    reportedText_.reset();
     return merge(true);
 }
 
@@ -162,7 +165,7 @@ bool CMergeDataDlg::mergeWithSupplement() {
     request.bringToFront = bringToFront_;
     RunMerge(request);
     if (!request.success) {
-        closeFailedMerge();
+        closeFailedMerge(request.writtenFiles);
         reparse(false);
         return false;
     }
@@ -184,8 +187,9 @@ void CMergeDataDlg::showExecuting(std::size_t index) {
     }
 }
 
-// The new version is closed (binder 1, then binder 0) and reverted.
-void CMergeDataDlg::closeFailedMerge() {
+// The new version is closed (binder 1, then binder 0) and reverted; the
+// binder files the run wrote belonged to it and go with it.
+void CMergeDataDlg::closeFailedMerge(const std::vector<std::string>& writtenFiles) {
     for (const std::int32_t binder : {1, 0}) {
         BinderDocInsertRequest insert;
         insert.LogUser_ID = LogUserID();
@@ -195,11 +199,14 @@ void CMergeDataDlg::closeFailedMerge() {
         (void)CWSClient().BinderDocInsert(insert, ignored);
     }
     WSIdResult reverted;
-    if (CWSClient().PublicationRevert({LogUserID(), newPublicationId_}, reverted)) {
-        // The version that stands now.
-        newPublicationId_ = reverted.Id;
-    } else {
+    if (!CWSClient().PublicationRevert({LogUserID(), newPublicationId_}, reverted)) {
         host::alertNote(reverted.Message);
+        return;
+    }
+    // The version that stands now.
+    newPublicationId_ = reverted.Id;
+    if (const std::string removed = RemoveFilesOfRevertedMerge(writtenFiles); !removed.empty()) {
+        host::alertNote(removed);
     }
 }
 

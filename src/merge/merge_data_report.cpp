@@ -49,20 +49,20 @@ MergeDataParse ParseForExecutor(std::string_view text, MergeDataContext context,
 }
 
 MergeDataParse ParseWithRevert(EditorTexts& texts, MergeDataEditor editor,
-                               const MergeDataInputs& inputs) {
+                               const MergeDataInputs& inputs, bool report) {
     const EditorWords& words =
         editor == MergeDataEditor::MergeData ? kMergeDataTexts : kUpdateDataTexts;
     MergeDataParse parse;
     try {
         parse = ParseMergeData(texts.working, words.context, inputs);
-        if (!parse.alertText.empty()) {
+        if (!parse.alertText.empty() && report) {
             host::alertNote(parse.alertText);
         }
         if (parse.success) {
             return parse;
         }
         if (texts.working == texts.saved) {
-            if (!parse.errorText.empty()) {
+            if (!parse.errorText.empty() && report) {
                 ShowError(words.title, parse.errorText);
             }
             return parse;
@@ -72,7 +72,9 @@ MergeDataParse ParseWithRevert(EditorTexts& texts, MergeDataEditor editor,
         ShowError(words.title, message + words.reverted);
     } catch (const std::exception&) {
         if (texts.working == texts.saved) {
-            ShowError(words.unexpectedTitle, words.erroneous);
+            if (report) {
+                ShowError(words.unexpectedTitle, words.erroneous);
+            }
             return MergeDataParse{};
         }
         texts.working = texts.saved;

@@ -42,8 +42,9 @@ struct EditorTexts {
 
 // Parses the working copy in the editor's context, reverting it to the saved
 // copy when it fails and differs from it. Returns the parse of the text that
-// stands at the end.
+// stands at the end. Without `report` nothing is shown for a text that
+// stands (the user has been told already); a revert is always shown.
 MergeDataParse ParseWithRevert(EditorTexts& texts, MergeDataEditor editor,
-                               const MergeDataInputs& inputs);
+                               const MergeDataInputs& inputs, bool report = true);
 
 }  // namespace lumar

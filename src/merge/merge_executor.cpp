@@ -354,7 +354,9 @@ bool CommandLoop::Run() {
         } catch (const host::HostError& error) {
             ShowHostFailure(error);
         }
-        if (ok_ && s_.supplementDocument == nullptr) {
+        // Also after a host failure (a damaged file): the user learns that
+        // the merge has no supplement to take pages from.
+        if (s_.supplementDocument == nullptr) {
             Fail("PDF containing supplement not found.");
         }
     }
@@ -453,7 +455,8 @@ bool RunMerge(MergeRequest& request) {
         } else {
             ready = FetchMergeData(state, text);
         }
-        if (ready && Parse(state, text) && CheckRunNames(state)) {
+        if (ready && Parse(state, text) && CheckRunNames(state) &&
+            CheckReplacedPairsPresent(state)) {
             success = ExecuteCommands(state);
         }
         if (request.bringToFront) {
@@ -472,6 +475,7 @@ bool RunMerge(MergeRequest& request) {
     CloseDocument(state.supplementDocument);
     state.request = nullptr;
     request.success = success;
+    request.writtenFiles = state.writtenFiles;
     running = false;
     return success;
 }

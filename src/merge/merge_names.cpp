@@ -10,6 +10,8 @@ namespace lumar {
 
 namespace {
 
+constexpr int kMaxNumberWidth = 5;
+
 std::string Ending(char binderCharacter, int width, std::int64_t number) {
     char text[64];
     std::snprintf(text, sizeof text, "%cH%0*lld.pdf", binderCharacter, width,
@@ -22,11 +24,12 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
            text::equalsIgnoreCase(text.substr(text.size() - ending.size()), ending);
 }
 
-// The file name with the ending "<from>H<number>.pdf" of some width 1 to 4
-// replaced by "<to>H<next>.pdf" of the same width; none when no width matches.
+// The file name with the ending "<from>H<number>.pdf" of some width 1 to 5
+// (the widths a binder's supplement number is written in) replaced by
+// "<to>H<next>.pdf" of the same width; none when no width matches.
 std::optional<std::string> ReplaceEnding(std::string_view fileName, char from, char to,
                                          std::int64_t number, std::int64_t next) {
-    for (int width = 1; width <= 4; ++width) {
+    for (int width = 1; width <= kMaxNumberWidth; ++width) {
         const std::string ending = Ending(from, width, number);
         if (EndsWithIgnoringCase(fileName, ending)) {
             return std::string(fileName.substr(0, fileName.size() - ending.size())) +

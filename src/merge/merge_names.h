@@ -2,7 +2,7 @@
 
 // The file names a merge writes binders under. A binder named
 // "<prefix><c>H<done>.pdf" (c the binder character, done the publication's
-// last merged supplement number, zero-padded to a width of 1 to 4) gets the
+// last merged supplement number, zero-padded to a width of 1 to 5) gets the
 // new name "<prefix><c>H<next>.pdf" with the same width; a name that does
 // not end that way is also tried with next - 1 in place of done. The
 // temporary name "<name>_<c>H<next>.pdf" (no padding) is used when there is

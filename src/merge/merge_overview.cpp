@@ -41,27 +41,47 @@ private:
         return std::nullopt;
     }
 
-    // The row after which Insert and Restore put their pairs.
-    [[nodiscard]] std::optional<std::size_t> positionRow(std::int32_t p) const {
-        if (p == 0) {
-            return 0;
-        }
+    // Where Insert and Restore put their pairs: after this row.
+    struct Position {
+        std::size_t row = 0;
+        // The editor offers only rows in place (unchanged or replaced) as
+        // positions; merge data may name a pair that is gone.
+        bool offered = true;
+    };
+
+    // A binder being created numbers positions by row. In an existing binder
+    // the pairs go after the row of binder pair p (0: the placeholder) and
+    // after the rows earlier commands put there, as the executor puts them:
+    // pairs put at one position follow in the order of the commands, and
+    // pairs put after a pair that is gone stand where it stood.
+    [[nodiscard]] std::optional<Position> positionRow(std::int32_t p) const {
         if (p < 0) {
             return std::nullopt;
         }
         if (isNew_) {
+            if (p == 0) {
+                return Position{};
+            }
             const auto r = static_cast<std::size_t>(p);
             if (r < overview_.rows.size() && overview_.rows[r].state == RowState::Restored) {
-                return r;
+                return Position{r};
             }
             return std::nullopt;
         }
-        const std::optional<std::size_t> r = rowOfPair(p);
-        if (r && (overview_.rows[*r].state == RowState::Unchanged ||
-                  overview_.rows[*r].state == RowState::Replaced)) {
-            return r;
+        Position position;
+        if (p != 0) {
+            const std::optional<std::size_t> r = rowOfPair(p);
+            if (!r) {
+                return std::nullopt;
+            }
+            const RowState state = overview_.rows[*r].state;
+            position = {*r, state == RowState::Unchanged || state == RowState::Replaced};
         }
-        return std::nullopt;
+        while (position.row + 1 < overview_.rows.size() &&
+               overview_.rows[position.row + 1].binderPair < 0) {
+            ++position.row;
+        }
+        return position;
     }
 
     void addRows(std::size_t after, const MergeCommand& c, RowState state, std::int32_t source,
@@ -99,12 +119,15 @@ private:
 
     void put(const MergeCommand& c, RowState state, std::int32_t source, int command,
              int command2) {
-        const std::optional<std::size_t> after = positionRow(c.destinationPosition);
+        const std::optional<Position> after = positionRow(c.destinationPosition);
         if (!after || !RangeUsable(c)) {
             overview_.pairsReused = true;
             return;
         }
-        addRows(*after, c, state, source, command, command2);
+        if (!after->offered) {
+            overview_.pairsReused = true;
+        }
+        addRows(after->row, c, state, source, command, command2);
     }
 
     void apply(const MergeCommand& c, int i) {

@@ -45,6 +45,10 @@ struct MergeRequest {
 
     // Set by the executor.
     bool success = false;
+    // The binder files (platform paths) a merge wrote, in order. A merge
+    // that fails is reverted by its caller, which removes them too; an
+    // update writes binders in place and lists nothing.
+    std::vector<std::string> writtenFiles;
 };
 
 // Runs the merge or update; the outcome is request.success (also returned).

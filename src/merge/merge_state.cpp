@@ -61,6 +61,47 @@ std::int64_t ShiftPair(const MergeState& state, std::int64_t n, std::size_t coun
     return ShiftPair(state.commands, state.currentBinder, state.publication.Binder_count, n, count);
 }
 
+std::int64_t PairsBeforeInsertion(std::span<const MergeCommand> commands,
+                                  std::int32_t currentBinder, std::int32_t binderCount,
+                                  std::int64_t position, std::size_t count) {
+    if (currentBinder > binderCount) {
+        return position;
+    }
+    std::int64_t pairs = position;
+    count = std::min(count, commands.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const MergeCommand& command = commands[i];
+        switch (command.kind) {
+        case CommandKind::Insert:
+        case CommandKind::Restore:
+            if (command.destinationBinder == currentBinder &&
+                command.destinationPosition <= position) {
+                pairs += command.pairCount();
+            }
+            break;
+        case CommandKind::Delete:
+        case CommandKind::Store:
+        case CommandKind::Extract:
+            if (command.sourceBinder == currentBinder) {
+                // The pairs of the range at or before the position are gone.
+                const std::int64_t first = std::max<std::int64_t>(command.first, 1);
+                const std::int64_t last = std::min<std::int64_t>(command.last, position);
+                pairs -= std::max<std::int64_t>(last - first + 1, 0);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return pairs;
+}
+
+std::int64_t PairsBeforeInsertion(const MergeState& state, std::int64_t position,
+                                  std::size_t count) {
+    return PairsBeforeInsertion(state.commands, state.currentBinder, state.publication.Binder_count,
+                                position, count);
+}
+
 bool BinderIsFinal(const MergeState& state, std::int32_t n) {
     if (state.supplementMode) {
         return true;
@@ -160,6 +201,16 @@ void SaveDocument(pdf::Document* document, const std::string& path) {
     params.major = 1;
     params.minor = 3;
     host::saveDocument(document, params);
+}
+
+void RememberWrittenFile(MergeState& state, const std::string& path) {
+    if (state.updateMode || state.supplementMode) {
+        return;
+    }
+    if (std::find(state.writtenFiles.begin(), state.writtenFiles.end(), path) ==
+        state.writtenFiles.end()) {
+        state.writtenFiles.push_back(path);
+    }
 }
 
 std::string FormatText(const char* format, ...) {

@@ -44,6 +44,8 @@ struct MergeState {
 
     // Per binder (index = binder number), cleared at the start of every run.
     std::array<std::string, 36> savedFileNames;
+    // Every binder file a merge wrote (platform paths, each once).
+    std::vector<std::string> writtenFiles;
     std::array<std::int32_t, 36> insertedIds{};
 
     // Binder 1 is registered last, when the merge has succeeded.
@@ -81,6 +83,19 @@ std::int64_t ShiftPair(std::span<const MergeCommand> commands, std::int32_t curr
                        std::int32_t binderCount, std::int64_t n, std::size_t count);
 std::int64_t ShiftPair(const MergeState& state, std::int64_t n, std::size_t count);
 
+// The number of pairs of the current binder that stand before the pairs an
+// Insert or Restore at `position` (numbered before the merge) puts in, after
+// the first `count` commands: the pairs up to `position` that are still
+// there, and the pairs earlier commands put at or before `position`, so
+// that pairs put at one position follow one another in the order of the
+// commands and pairs put after a pair that is gone stand where it stood. A
+// binder being created counts its pairs as they are: `position` itself.
+std::int64_t PairsBeforeInsertion(std::span<const MergeCommand> commands,
+                                  std::int32_t currentBinder, std::int32_t binderCount,
+                                  std::int64_t position, std::size_t count);
+std::int64_t PairsBeforeInsertion(const MergeState& state, std::int64_t position,
+                                  std::size_t count);
+
 // True when no command after the current one addresses binder n (always in
 // supplement mode).
 bool BinderIsFinal(const MergeState& state, std::int32_t n);
@@ -109,6 +124,10 @@ pdf::Document* OpenSupplement(MergeState& state);
 // Full save as PDF 1.3 through a temporary file and a rename. Throws HostError.
 void SaveDocument(pdf::Document* document, const std::string& path);
 
+// Notes a binder file a merge has written (an update writes in place and
+// notes nothing).
+void RememberWrittenFile(MergeState& state, const std::string& path);
+
 // Saves a finished binder (or the supplement) under its new name, checks it,
 // registers it at the service and checks its page count. Closes the document
 // in every case (`document` becomes null).
@@ -118,6 +137,10 @@ bool SaveBinder(MergeState& state, pdf::Document*& document, const std::string& 
 // Copies the unchanged working binder under its new name and registers it.
 bool CopyBinder(MergeState& state, const std::string& sourcePath, const std::string& newName,
                 const std::string& temporaryName);
+
+// Refuses (reported, false) a Replace of binder pairs that an earlier command
+// deleted, stored or extracted, before anything is written.
+bool CheckReplacedPairsPresent(const MergeState& state);
 
 // Names of the files this run would write checked against each other and
 // against the publication's binder files; false (reported) when the run

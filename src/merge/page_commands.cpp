@@ -1,6 +1,7 @@
 // The command executors that move page pairs: Delete, Insert, Replace,
 // Store, Restore and Extract. Pair numbers in the commands are those before
-// the merge; ShiftPair turns them into the numbers the pairs have now. Every
+// the merge; ShiftPair turns them into the numbers the pairs have now, and
+// PairsBeforeInsertion finds where Insert and Restore put theirs. Every
 // range is checked against the pages that exist before anything is touched:
 // a shifted pair below 1 or a page beyond the document fails the command
 // with its "Invalid ... parameters." message.
@@ -44,22 +45,23 @@ std::optional<PageRange> SupplementRange(const MergeCommand& command, pdf::Docum
     return PageRange{static_cast<int>(2 * first - 2), static_cast<int>(2 * last - 1)};
 }
 
-// The page after which pairs go for a destination position: -1 (the front)
-// for position 0, else the last page of the position's pair, shifted in the
-// working binder. None when that page does not exist.
+// The page after which pairs go for a destination position (-1: the
+// front). In the working binder: after the pairs that stand before the
+// position now (PairsBeforeInsertion); in a binder being created: after the
+// position's pair, front for position 0. None when that page does not exist.
 std::optional<int> InsertionPoint(const MergeState& state, pdf::Document* target,
                                   bool targetIsWorking, std::size_t index) {
     const MergeCommand& command = state.commands[index];
-    if (command.destinationPosition == 0) {
+    if (!targetIsWorking && command.destinationPosition == 0) {
         return -1;
     }
-    const std::int64_t position = targetIsWorking
-                                      ? ShiftPair(state, command.destinationPosition, index)
-                                      : command.destinationPosition;
-    if (position < 1 || 2 * position - 1 >= host::pageCount(target)) {
+    const std::int64_t pairs = targetIsWorking
+                                   ? PairsBeforeInsertion(state, command.destinationPosition, index)
+                                   : command.destinationPosition;
+    if (pairs < (targetIsWorking ? 0 : 1) || 2 * pairs - 1 >= host::pageCount(target)) {
         return std::nullopt;
     }
-    return static_cast<int>(2 * position - 1);
+    return static_cast<int>(2 * pairs - 1);
 }
 
 int PageCountOf(const PageRange& range) {

@@ -1,5 +1,6 @@
 #include "pdftools/pdf_check.h"
 
+#include <optional>
 #include <string>
 
 #include "pdftools/associated_program.h"
@@ -75,30 +76,52 @@ void Note(bool quiet, const std::string& message) {
     }
 }
 
-// Appends the report to "<base name>.pdf_report.txt" in the PDF's folder;
-// false (with a message unless quiet) when it cannot be written.
-bool WriteReport(host::FileSystem* fileSystem, const std::string& pdfPath,
-                 const std::string& report, bool quiet) {
+// The report file's folder and name: "<base name>.pdf_report.txt" in the
+// PDF's own folder, or in the folder the request names.
+struct ReportLocation {
+    std::string folder;
+    std::string fileName;
+};
+
+std::optional<ReportLocation> LocateReport(const PdfCheckRequest& request,
+                                           const std::string& pdfPath) {
     const std::size_t slash = pdfPath.rfind('/');
-    if (slash == std::string::npos) {
-        Note(quiet, "Could not determine pdf report filename");
-        return false;
+    const bool ownFolder = request.report == PdfCheckRequest::Report::BesideDocument;
+    if (ownFolder && slash == std::string::npos) {
+        return std::nullopt;
     }
-    // The folder keeps its separator when it is the root.
-    const std::string folder = slash == 0 ? std::string("/") : pdfPath.substr(0, slash);
-    std::string baseName = pdfPath.substr(slash + 1);
+    std::string baseName = slash == std::string::npos ? pdfPath : pdfPath.substr(slash + 1);
     if (const std::size_t dot = baseName.rfind('.'); dot != std::string::npos) {
         baseName.erase(dot);
     }
-    const host::HeldPath reportPath(
-        fileSystem, host::pathFromFolderAndName(fileSystem, folder, baseName + kReportSuffix));
-    if (reportPath.get() == nullptr) {
+    if (!ownFolder) {
+        return ReportLocation{request.reportFolder, baseName + kReportSuffix};
+    }
+    // The folder keeps its separator when it is the root.
+    return ReportLocation{slash == 0 ? std::string("/") : pdfPath.substr(0, slash),
+                          baseName + kReportSuffix};
+}
+
+// Appends the report to its file; false (with a message unless quiet) when
+// it cannot be written. `reportPath` is then the report's platform path.
+bool WriteReport(host::FileSystem* fileSystem, const PdfCheckRequest& request,
+                 const std::string& pdfPath, const std::string& report, std::string& reportPath) {
+    const bool quiet = request.quiet;
+    const std::optional<ReportLocation> location = LocateReport(request, pdfPath);
+    if (!location) {
+        Note(quiet, "Could not determine pdf report filename");
+        return false;
+    }
+    const host::HeldPath path(
+        fileSystem, host::pathFromFolderAndName(fileSystem, location->folder, location->fileName));
+    if (path.get() == nullptr) {
         Note(quiet, "Failed to create pdf report file path");
         return false;
     }
+    reportPath = host::platformPathText(fileSystem, path.get());
     host::HostFile* opened = nullptr;
-    if (host::openFile(fileSystem, reportPath.get(), host::kFileModeWrite, opened) != 0 &&
-        host::openFile(fileSystem, reportPath.get(), host::kFileModeWriteCreate, opened) != 0) {
+    if (host::openFile(fileSystem, path.get(), host::kFileModeWrite, opened) != 0 &&
+        host::openFile(fileSystem, path.get(), host::kFileModeWriteCreate, opened) != 0) {
         Note(quiet, "Failed to open pdf report file");
         return false;
     }
@@ -108,9 +131,10 @@ bool WriteReport(host::FileSystem* fileSystem, const std::string& pdfPath,
     return file.close();
 }
 
-// Builds the report of the document and appends it to the report file;
-// `reportWritten` tells whether it got there. Host failures propagate.
-void RunCheck(PdfCheckRequest& request, bool& reportWritten) {
+// Builds the report of the document and appends it to the report file
+// unless none is wanted; `reportWritten` tells whether it got there, and
+// `reportPath` where. Host failures propagate.
+void RunCheck(PdfCheckRequest& request, bool& reportWritten, std::string& reportPath) {
     pdf_check::WorkingState& working = Working();
     const bool quiet = request.quiet;
 
@@ -161,8 +185,10 @@ void RunCheck(PdfCheckRequest& request, bool& reportWritten) {
     }
     working.report = summary + working.report;
 
-    Advance(quiet, "Writing report...");
-    reportWritten = WriteReport(fileSystem, platformPath, working.report, quiet);
+    if (request.report != PdfCheckRequest::Report::None) {
+        Advance(quiet, "Writing report...");
+        reportWritten = WriteReport(fileSystem, request, platformPath, working.report, reportPath);
+    }
 }
 
 // The verdict of a check that found errors: asks until the user stops.
@@ -196,18 +222,6 @@ void AskVerdict(PdfCheckRequest& request, const std::string& message, bool repor
     }
 }
 
-std::string ReportPathOf(pdf::Document* document) {
-    host::FileSystem* fileSystem = host::defaultFileSystem();
-    const host::HeldPath path(fileSystem, host::pathOfOpenFile(host::fileOfDocument(document)));
-    std::string text = host::platformPathText(fileSystem, path.get());
-    const std::size_t slash = text.rfind('/');
-    const std::size_t dot = text.rfind('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
-        text.erase(dot);
-    }
-    return text + kReportSuffix;
-}
-
 }  // namespace
 
 bool CheckPdf(PdfCheckRequest& request) {
@@ -225,8 +239,9 @@ bool CheckPdf(PdfCheckRequest& request) {
 
     bool finished = false;
     bool reportWritten = false;
+    std::string reportPath;
     try {
-        RunCheck(request, reportWritten);
+        RunCheck(request, reportWritten, reportPath);
         if (!quiet) {
             EndProgress("Done");
         }
@@ -237,8 +252,7 @@ bool CheckPdf(PdfCheckRequest& request) {
                 "Errors encountered:" + std::string(reportWritten ? " (see report)" : "") +
                 working.errors;
             if (!quiet) {
-                AskVerdict(request, message, reportWritten,
-                           reportWritten ? ReportPathOf(request.document) : std::string());
+                AskVerdict(request, message, reportWritten, reportPath);
             }
         } else if (!request.partOfOperation && !quiet) {
             host::alertNote(working.errors);
@@ -252,7 +266,8 @@ bool CheckPdf(PdfCheckRequest& request) {
         EndProgress("Done");
     }
     // An interrupted check has not looked at everything: it is not OK.
-    const bool ok = finished && Working().errorCount == 0 && reportWritten;
+    const bool reportDone = reportWritten || request.report == PdfCheckRequest::Report::None;
+    const bool ok = finished && Working().errorCount == 0 && reportDone;
     Working().clear();
     request.ok = ok;
     if (ok) {

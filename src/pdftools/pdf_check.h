@@ -3,13 +3,15 @@
 // The PDF check: is a document fit for printing production? Its PDF version
 // must be 1.3 and every font fully embedded with a standard encoding. The
 // check appends a text report to "<base name>.pdf_report.txt" beside the
-// PDF, tells the user the verdict and hands the version, the number of faulty
-// fonts and the verdict back to its caller, which stores them with the
-// document's service record (Pdf_version, Pdf_font_error_count, Pdf_OK).
+// PDF (or in the folder its caller names), tells the user the verdict and
+// hands the version, the number of faulty fonts and the verdict back to its
+// caller, which stores them with the document's service record
+// (Pdf_version, Pdf_font_error_count, Pdf_OK).
 //
 //   PdfCheckRequest check;
 //   check.document = document;
-//   check.quiet = true;              // inside a merge: nothing is shown
+//   check.quiet = true;                                 // nothing is shown
+//   check.report = PdfCheckRequest::Report::None;       // a merged binder: no report
 //   CheckPdf(check);
 //   record.Pdf_OK = check.ok;
 
@@ -32,6 +34,13 @@ struct PdfCheckRequest {
     bool partOfOperation = false;
     // No progress, no alerts, no messages at all.
     bool quiet = false;
+    // Where the report goes: beside the document; into `reportFolder` (a
+    // document being stored goes with its report beside the stored copy,
+    // not in the folder the user took it from); or nowhere (a merged
+    // binder, whose figures go to the service only).
+    enum class Report { BesideDocument, InFolder, None };
+    Report report = Report::BesideDocument;
+    std::string reportFolder;  // platform path, for Report::InFolder
 
     // Out.
     // Starts as `quiet`; set when the user chooses to go on, and always when
@@ -40,7 +49,7 @@ struct PdfCheckRequest {
     // "%d.%d" of the document's version; "1.3" when part of an operation or quiet.
     std::string versionText;
     std::int32_t fontErrorCount = 0;
-    // No error found and the report written.
+    // No error found and the report written (when one is wanted).
     bool ok = false;
 };
 

@@ -131,6 +131,20 @@ TEST_F(AddBinders, ChosenFirstBinderLoadsEveryBinderWithBinderOneLast) {
     EXPECT_FALSE(manager.ButtonEnabled(kIdcAdd));
 }
 
+TEST_F(AddBinders, PdfReportsGoBesideTheStoredCopies) {
+    WriteBinders(2);
+    boxes.answerNext(MessageAnswer::Ok);
+    harness.responder.chooseNext((sources / "New1H007.pdf").string());
+    manager.ClickButton(kIdcAdd);
+    ASSERT_EQ(Binders(publication).size(), 2u);
+    for (const char* name : {"New1H007", "New2H007"}) {
+        EXPECT_TRUE(std::filesystem::exists(binders / (std::string(name) + ".pdf_report.txt")))
+            << name;
+        EXPECT_FALSE(std::filesystem::exists(sources / (std::string(name) + ".pdf_report.txt")))
+            << name;
+    }
+}
+
 TEST_F(AddBinders, OneBinderAsksNothing) {
     WriteBinders(1);
     AddPublicationBinders(manager, (sources / "new1h007.pdf").string());

@@ -103,6 +103,19 @@ TEST_F(AddSupplement, StoresTheActiveDocumentWithTheNextNumber) {
     EXPECT_FALSE(manager.ButtonEnabled(kIdcAddSupplement));
 }
 
+// The PDF check's report of a stored document lies beside the stored copy;
+// the folder the user took the document from gets nothing.
+TEST_F(AddSupplement, PdfReportGoesBesideTheStoredCopy) {
+    WritePdf(sources / "Sup_S13.pdf", 4);
+    Show(sources / "Sup_S13.pdf");
+    OpenManagerOn(publication);
+    lumar::AddSupplement(manager, CSupplementNumberDlg::kIncrement);
+    ASSERT_EQ(Supplements(publication).size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(supplements / "Sup_S13.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(supplements / "Sup_S13.pdf_report.txt"));
+    EXPECT_FALSE(std::filesystem::exists(sources / "Sup_S13.pdf_report.txt"));
+}
+
 TEST_F(AddSupplement, NoIncrementKeepsTheProposedNumber) {
     WritePdf(sources / "Sup_S12.pdf", 4);
     Show(sources / "Sup_S12.pdf");

@@ -231,6 +231,45 @@ TEST_F(MergeCases, ServiceRefusingABinderMidwayStopsTheRun) {
     ExpectOriginalsIntact();
 }
 
+TEST_F(MergeCases, DamagedSupplementIsReportedAsNotFoundAfterTheHostsError) {
+    PublicationSetup setup;
+    setup.mergeData = "(2)binder\r\n(1,1,1)replace\r\n";
+    Create(setup);
+    std::ofstream(supplements / supplementFile, std::ios::binary | std::ios::trunc)
+        << "%PDF-1.3\nnot really a PDF\n";
+    MergeRequest request = StartMerge();
+    EXPECT_FALSE(RunMerge(request));
+    const std::vector<std::string> shown = notes();
+    ASSERT_EQ(shown.size(), 2u) << ::testing::PrintToString(shown);
+    EXPECT_EQ(shown[0].rfind("Error during merge: ", 0), 0u) << shown[0];
+    EXPECT_NE(shown[0].find("damaged"), std::string::npos) << shown[0];
+    EXPECT_EQ(shown[1], "PDF containing supplement not found.");
+    EXPECT_EQ(fileNamesInBinders(), kOriginalNames);
+}
+
+// The PDF check of a merged binder hands its figures to the service; it
+// leaves no report beside the binders.
+TEST_F(MergeCases, MergedBindersGetNoPdfReport) {
+    PublicationSetup setup;
+    setup.mergeData = "(2)binder\r\n(1,1)delete\r\n";
+    Create(setup);
+    ExpectedPageCounts()[2] = 8;
+    MergeRequest request = StartMerge();
+    ASSERT_TRUE(RunMerge(request)) << ::testing::PrintToString(notes());
+    std::vector<std::string> reports;
+    for (const auto& entry : std::filesystem::directory_iterator(binders)) {
+        if (entry.path().string().ends_with(".pdf_report.txt")) {
+            reports.push_back(entry.path().filename().string());
+        }
+    }
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    const std::vector<BinderDocRecord> registered = registeredBinders(nextId);
+    ASSERT_EQ(registered.size(), 3u);
+    EXPECT_EQ(registered[0].Binder_number, 2);
+    EXPECT_TRUE(registered[0].Pdf_OK);
+    EXPECT_EQ(registered[0].Pdf_version, "1.3");
+}
+
 TEST_F(MergeCases, DocumentFileNameWithAPathIsRefusedBeforeAnythingIsTouched) {
     PublicationSetup setup;
     setup.mergeData = "(2)binder\r\n(1,1)delete\r\n";

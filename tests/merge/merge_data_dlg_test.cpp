@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "editor_fixture.h"
+#include "fixtures/pdf_builder.h"
 #include "service/ws_client.h"
 
 namespace lumar::testing {
@@ -323,6 +325,179 @@ TEST_F(MergeDataDlgTest, FailedMergeClosesAndRevertsTheNewVersion) {
     EXPECT_EQ(now.Publication_ID, publicationId);
     EXPECT_EQ(now.Publication_ID_next, 0);
     EXPECT_EQ(editor->NewPublicationId(), publicationId);
+}
+
+// Stored merge data the editor would not write itself, merged at once as
+// the manager's Merge does: what the overview shows for binder 2 before the
+// merge is what the merge writes, in the order of the merge data, or the
+// merge is refused before anything is written.
+struct StoredDataCase {
+    const char* name;
+    std::string mergeData;
+    // Binder 2's pages after the merge; empty: the merge is refused.
+    std::vector<std::string> written;
+    std::string refusal;  // the start of the refusal's message
+};
+
+class StoredMergeData : public MergeDataDlgTest,
+                        public ::testing::WithParamInterface<StoredDataCase> {
+protected:
+    // Binder 2's pairs as its overview shows them after the merge, cut to
+    // their origins.
+    static std::vector<std::string> Shown(const Dlg& dialog) {
+        std::vector<std::string> origins;
+        const std::vector<OverviewRow>& rows = dialog.OverviewRows();
+        for (std::size_t row = 1; row < rows.size(); ++row) {
+            const RowState state = rows[row].state;
+            if (state == RowState::Deleted || state == RowState::Stored ||
+                state == RowState::Extracted) {
+                continue;
+            }
+            std::string text = dialog.OverviewRowText(static_cast<int>(row));
+            for (std::size_t start = 0; start <= text.size();) {
+                const std::size_t end = std::min(text.find('\n', start), text.size());
+                const std::string line = text.substr(start, end - start);
+                origins.push_back(line.substr(0, line.find(' ')));
+                start = end + 1;
+            }
+        }
+        return origins;
+    }
+};
+
+TEST_P(StoredMergeData, OverviewExpectedPagesAndWrittenBinderAgree) {
+    const StoredDataCase& c = GetParam();
+    PublicationSetup setup;
+    setup.mergeData = c.mergeData;
+    CreatePublication(setup);
+    MergeDataDlgInputs inputs = EditorInputs();
+    inputs.immediateMerge = true;
+    Dlg immediate(std::move(inputs));
+    immediate.OnInitDialog(nullptr);
+    immediate.ChooseBinder(2);
+    const std::vector<std::string> shown = Shown(immediate);
+    const std::int32_t expectedPages = immediate.PagesAfterMerge(2);
+
+    immediate.OnTimer();
+    if (c.written.empty()) {
+        EXPECT_FALSE(immediate.MergeSucceeded());
+        const std::vector<std::string> said = notes();
+        EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&c](const std::string& note) {
+            return note.rfind(c.refusal, 0) == 0;
+        })) << ::testing::PrintToString(said);
+        EXPECT_EQ(fileNamesInBinders(), binderFiles);
+        EXPECT_EQ(Origins(binder(binderFiles[1])), Pairs(2, {1, 2, 3, 4, 5}));
+        EXPECT_EQ(latest(publicationId).Publication_ID, publicationId);  // reverted
+        return;
+    }
+    ASSERT_TRUE(immediate.MergeSucceeded()) << ::testing::PrintToString(notes());
+    EXPECT_EQ(shown, c.written);
+    EXPECT_EQ(expectedPages, static_cast<std::int32_t>(c.written.size()));
+    EXPECT_EQ(Origins(binder("pub2H0013.pdf")), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredMergeData,
+    ::testing::Values(
+        // Rows put after a deleted pair stand where that pair stood.
+        StoredDataCase{"InsertAfterADeletedPair",
+                       "(2)binder\r\n(2,2)Delete\r\n(2,1,1)Insert\r\n",
+                       Pairs(2, {1}) + Pairs(0, {1}) + Pairs(2, {3, 4, 5}),
+                       {}},
+        StoredDataCase{"RestoreAfterADeletedPair",
+                       "(2)binder\r\n(4,4)Store\r\n(2,2)Delete\r\n(2)Restore\r\n",
+                       Pairs(2, {1, 4, 3, 5}),
+                       {}},
+        StoredDataCase{"InsertAfterADeletedRange",
+                       "(2)binder\r\n(2,3)Delete\r\n(3,1,2)Insert\r\n",
+                       Pairs(2, {1}) + Pairs(0, {1, 2}) + Pairs(2, {4, 5}),
+                       {}},
+        // Pairs put at one position follow one another in the order given.
+        StoredDataCase{"TwoInsertsAtOnePosition",
+                       "(2)binder\r\n(2,1,1)Insert\r\n(2,2,2)Insert\r\n",
+                       Pairs(2, {1, 2}) + Pairs(0, {1, 2}) + Pairs(2, {3, 4, 5}),
+                       {}},
+        StoredDataCase{"TwoInsertsAtTheFront",
+                       "(2)binder\r\n(0,3,3)Insert\r\n(0,1,2)Insert\r\n",
+                       Pairs(0, {3, 1, 2}) + Pairs(2, {1, 2, 3, 4, 5}),
+                       {}},
+        StoredDataCase{"InsertAfterARestoreAtOnePosition",
+                       "(2)binder\r\n(5,5)Store\r\n(1)Restore\r\n(1,1,1)Insert\r\n",
+                       Pairs(2, {1, 5}) + Pairs(0, {1}) + Pairs(2, {2, 3, 4}),
+                       {}},
+        // A Replace aimed at a pair that is gone would take the next pair's leaf.
+        StoredDataCase{"ReplaceOfADeletedPair",
+                       "(2)binder\r\n(2,2)Delete\r\n(2,1,1)Replace\r\n",
+                       {},
+                       "Merge refused: command 2 ('(2,1,1)Replace')"},
+        StoredDataCase{"ReplaceOfAStoredPair",
+                       "(2)binder\r\n(2,3)Store\r\n(5)Restore\r\n(3,1,1)Replace\r\n",
+                       {},
+                       "Merge refused: command 3 ('(3,1,1)Replace')"}),
+    [](const ::testing::TestParamInfo<StoredDataCase>& info) { return info.param.name; });
+
+// One merge shows each message once, however often the editor parses the
+// merge data on the way (opening, the first timer tick, the merge, after it).
+struct MessageOnceCase {
+    const char* name;
+    std::string mergeData;
+    std::string message;  // the start of the message shown once
+};
+
+class MessagesOfAMerge : public MergeDataDlgTest,
+                         public ::testing::WithParamInterface<MessageOnceCase> {};
+
+TEST_P(MessagesOfAMerge, AreShownOnce) {
+    const MessageOnceCase& c = GetParam();
+    PublicationSetup setup;
+    setup.mergeData = c.mergeData;
+    CreatePublication(setup);
+    MergeDataDlgInputs inputs = EditorInputs();
+    inputs.immediateMerge = true;
+    Dlg immediate(std::move(inputs));
+    immediate.OnInitDialog(nullptr);
+    immediate.OnTimer();
+    EXPECT_FALSE(immediate.MergeSucceeded());
+    std::vector<std::string> said = notes();
+    for (const MessageBoxRequest& box : boxes.shown()) {
+        said.push_back(box.text);
+    }
+    const auto count = std::count_if(said.begin(), said.end(), [&c](const std::string& text) {
+        return text.rfind(c.message, 0) == 0;
+    });
+    EXPECT_EQ(count, 1) << ::testing::PrintToString(said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MessagesOfAMerge,
+    ::testing::Values(MessageOnceCase{"ParseError", "(2)binder\r\n(1,1)Bogus\r\n",
+                                      "Unknown command encountered."},
+                      MessageOnceCase{"PairUsedTwice",
+                                      "(2)binder\r\n(1,1)Delete\r\n(1,1)Delete\r\n",
+                                      "Page pairs cannot be used multiple times!"}),
+    [](const ::testing::TestParamInfo<MessageOnceCase>& info) { return info.param.name; });
+
+// A merge that fails is reverted: the binder files it wrote go too, and a
+// file it did not write stays.
+TEST_F(MergeDataDlgTest, FailedMergeRemovesTheFilesItWrote) {
+    PublicationSetup setup;
+    setup.mergeData = "(2)binder\r\n(1,1)Delete\r\n";
+    Open(setup);
+    std::filesystem::remove(binder(binderFiles[2]));
+    fixtures::PdfBuilder().pages(2).write(binder("pub3H0013.pdf"));  // not the merge's
+
+    ASSERT_FALSE(editor->OnMerge());
+    EXPECT_FALSE(editor->MergeSucceeded());
+    EXPECT_EQ(fileNamesInBinders(),
+              (std::vector<std::string>{"pub1H0012.pdf", "pub2H0012.pdf", "pub3H0013.pdf"}));
+    const std::vector<std::string> said = notes();
+    ASSERT_FALSE(said.empty());
+    const std::string& last = said.back();
+    EXPECT_NE(last.find("removed"), std::string::npos) << last;
+    EXPECT_NE(last.find("pub1H0013.pdf"), std::string::npos) << last;
+    EXPECT_NE(last.find("pub2H0013.pdf"), std::string::npos) << last;
+    EXPECT_EQ(last.find("pub3H0013.pdf"), std::string::npos) << last;
+    EXPECT_EQ(latest(publicationId).Publication_ID, publicationId);
 }
 
 TEST_F(MergeDataDlgTest, UpdateWithoutSupplementChangesTheBinderInPlace) {

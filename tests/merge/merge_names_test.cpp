@@ -45,8 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"odd.pdf", 2, 12, 13, "", "odd_2H13.pdf"},
         // The done number does not match, next - 1 does.
         NameCase{"pub2H0012.pdf", 2, 0, 13, "pub2H0013.pdf", "pub2H0012_2H13.pdf"},
-        // Width 5 is beyond the search.
-        NameCase{"pub2H00012.pdf", 2, 12, 13, "", "pub2H00012_2H13.pdf"},
+        // Width 5, the widest a supplement number is written, is kept.
+        NameCase{"Five1H00012.pdf", 1, 12, 13, "Five1H00013.pdf", "Five1H00012_1H13.pdf"},
+        NameCase{"pub2H00012.pdf", 2, 0, 13, "pub2H00013.pdf", "pub2H00012_2H13.pdf"},
+        // Width 6 is beyond the search.
+        NameCase{"pub2H000012.pdf", 2, 12, 13, "", "pub2H000012_2H13.pdf"},
         // Another binder's character does not match.
         NameCase{"pub3H0012.pdf", 2, 12, 13, "", "pub3H0012_2H13.pdf"},
         // Equal numbers: the new name is the file's own name.

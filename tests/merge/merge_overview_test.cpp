@@ -61,11 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                      2,
                      {"", "Inserted(3)", "Replaced(1)", "Replaced(2)", "", "Deleted(5)"},
                      10},
-        // A later insertion at the same place goes in front of the earlier one.
+        // Insertions at one place follow one another in the order given.
         OverviewCase{"(2)binder\r\n(1,1,1)Insert\r\n(1,2,2)Insert\r\n",
                      2,
-                     {"", "Inserted(2)", "Inserted(1)", "", "", "", ""},
+                     {"", "Inserted(1)", "Inserted(2)", "", "", "", ""},
                      14},
+        OverviewCase{"(2)binder\r\n(0,1,1)Insert\r\n(0,2,3)Insert\r\n",
+                     2,
+                     {"Inserted(1)", "Inserted(2)", "Inserted(3)", "", "", "", "", ""},
+                     16},
         // Stored in binder 1, restored after a replaced pair of binder 2.
         OverviewCase{"(1)binder\r\n(4,5)Store\r\n\r\n(2)binder\r\n(1,1,1)Replace\r\n(1)Restore\r\n",
                      2,
@@ -105,6 +109,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReuseCase{"DeletedTwice", "(2)binder\r\n(2,3)Delete\r\n(3,4)Delete\r\n"},
         ReuseCase{"PairBelowOne", "(2)binder\r\n(0,0)Delete\r\n"}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
+
+// Merge data the editor would not write: pairs put after a pair that is
+// gone stand where it stood, and count in the binder's pages (as the merge
+// puts them there), though the rule still finds the position unusable.
+TEST(OverviewOfStoredMergeData, PairsPutAfterAPairThatIsGoneStandWhereItStood) {
+    const Overview overview = BuildOverview(
+        Parse("(2)binder\r\n(2,2)Delete\r\n(2,1,1)Insert\r\n(4,4)Store\r\n(4)Restore\r\n"), 2, 5,
+        3);
+    EXPECT_TRUE(overview.pairsReused);
+    EXPECT_EQ(Markers(overview, 2), (std::vector<std::string>{"", "Deleted(2)", "Inserted(1)", "",
+                                                              "Stored(4)", "Restored(4)", ""}));
+    EXPECT_EQ(PagesAfterMerge(overview), 10);
+}
 
 TEST(OverviewMarks, TabsheetAndColourReachTheRowsOfTheirPairs) {
     const std::vector<MergeCommand> commands =

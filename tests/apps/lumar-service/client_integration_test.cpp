@@ -402,7 +402,7 @@ TEST_F(ClientIntegration, ListsFilterAndDeliverTextsOnRequest) {
     ASSERT_EQ(second.Count, 1);
     EXPECT_EQ(second.Records.at(0).Annotation_data.substr(0, 35),
               "Demo binder 2 page 1 <<#TABSHEET=tr");
-    EXPECT_NE(second.Records.at(0).Annotation_data.find("page 3 <<#COLOUR=Yellow#>>\r\n"),
+    EXPECT_NE(second.Records.at(0).Annotation_data.find("page 3 <<#COLOUR=\"Yellow\"#>>\r\n"),
               std::string::npos);
 
     WSListResult<SupplementRecord> supplements;

@@ -37,4 +37,12 @@ LumarRun DemoService::Run(const std::vector<std::string>& arguments, const std::
     return RunLumar(all, {{"LUMAR_PASSWORD", kPasswords.at(user)}}, input);
 }
 
+LumarRun DemoService::RunIn(const std::filesystem::path& folder,
+                            const std::vector<std::string>& arguments) const {
+    std::vector<std::string> all = {"--registry", (workspace_ / "registry.reg").string(), "--user",
+                                    "editor"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return RunLumar(all, {{"LUMAR_PASSWORD", kPasswords.at("editor")}}, {}, folder);
+}
+
 }  // namespace lumar::testing

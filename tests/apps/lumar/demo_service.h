@@ -24,6 +24,9 @@ public:
     // settings file.
     LumarRun Run(const std::vector<std::string>& arguments, const std::string& input = {},
                  const std::string& user = "editor") const;
+    // The same as the demo editor, started in `folder`.
+    LumarRun RunIn(const std::filesystem::path& folder,
+                   const std::vector<std::string>& arguments) const;
 
     [[nodiscard]] bool Started() const { return pid_ > 0; }
     [[nodiscard]] const std::string& DemoOutput() const { return demo_.out; }

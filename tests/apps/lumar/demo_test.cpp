@@ -5,6 +5,8 @@
 #include <signal.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "fixtures/temp_dir.h"
 #include "lumar_process.h"
@@ -21,7 +23,7 @@ std::vector<std::string> Pages(const std::string& document, std::initializer_lis
         if (page == 1) {
             text += " <<#TABSHEET=true#>>";
         } else if ((page + 1) / 2 == colouredPair) {
-            text += " <<#COLOUR=Yellow#>>";
+            text += " <<#COLOUR=\"Yellow\"#>>";
         }
         texts.push_back(text);
     }
@@ -54,7 +56,12 @@ void ExpectMergedWorkspace(const std::filesystem::path& dir) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir / "annotations"));
     EXPECT_TRUE(std::filesystem::exists(dir / "supplements" / "DemoS004.pdf"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "registry.reg"));
+    // The settings dialog shows a missing "Append_SAP" as checked: the demo
+    // writes it, off, so that the folders stay as they are.
+    std::ifstream settings(dir / "registry.reg", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(settings),
+                           std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("\"Append_SAP\"=dword:00000000"), std::string::npos) << text;
 }
 
 TEST(LumarDemo, MergesTheDemoPublicationAndStartsCleanWhenRunAgain) {

@@ -58,6 +58,50 @@ TEST_F(LumarDocumentCommands, AnnotationReportGoesToTheAnnotationsFolder) {
     EXPECT_NE(plain.find("Demo supplement 4 page 4\r\n"), std::string::npos) << plain;
 }
 
+// A PDF named as the user types it, relative to the folder lumar starts in,
+// reaches the commands as its whole path.
+struct RelativeNameCase {
+    std::vector<std::string> arguments;
+    std::string startIn;  // below the demo's workspace
+    std::string written;  // the file the command writes, below the workspace
+    std::string heldText;
+};
+
+TEST_F(LumarDocumentCommands, PdfNamedRelativeToTheWorkingFolder) {
+    std::filesystem::create_directories(demo / "fx");
+    std::filesystem::copy_file(demo / "binders" / "Demo2H004.pdf", demo / "fx" / "V14.pdf");
+    const std::filesystem::path v14 = demo / "fx" / "V14.pdf";
+    const std::vector<RelativeNameCase> cases = {
+        {{"pdf-check", "Demo2H004.pdf"},
+         "binders",
+         "binders/Demo2H004.pdf_report.txt",
+         "[PDF Info]\r\n" + (demo / "binders" / "Demo2H004.pdf").string() + "\r\n"},
+        {{"pdf-check", "fx/V14.pdf"},
+         "",
+         "fx/V14.pdf_report.txt",
+         "[PDF Info]\r\n" + v14.string() + "\r\n"},
+        {{"pdf-check", "../fx/./V14.pdf"}, "binders", "fx/V14.pdf_report.txt", v14.string()},
+        {{"annotation-report", "Demo2H004.pdf"},
+         "binders",
+         "annotations/Demo2H004.rep",
+         "1 Demo binder 2 page 1"},
+        {{"export-footer", "Demo2H004.pdf", "--region", "0,780,595,842"},
+         "binders",
+         "annotations/Demo2H004.ann.txt",
+         "Demo binder 2 page 1"},
+    };
+    for (const RelativeNameCase& c : cases) {
+        const std::string what = ::testing::PrintToString(c.arguments);
+        std::filesystem::remove(demo / c.written);
+        const LumarRun run = demo.RunIn(demo / c.startIn, c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << what << "\n" << run.out << run.err;
+        EXPECT_EQ(run.err.find("Could not determine"), std::string::npos) << what << run.err;
+        EXPECT_NE(ReadText(demo / c.written).find(c.heldText), std::string::npos)
+            << what << "\n"
+            << ReadText(demo / c.written);
+    }
+}
+
 TEST_F(LumarDocumentCommands, PdfThatDoesNotExistFailsWithTheHostsMessage) {
     const LumarRun run = demo.Run({"check-annotations", (demo / "nothing.pdf").string()});
     EXPECT_EQ(run.exitCode, 1);

@@ -27,7 +27,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 }  // namespace
 
 LumarRun RunLumar(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment, const std::string& input) {
+                  const std::map<std::string, std::string>& environment, const std::string& input,
+                  const std::filesystem::path& workingFolder) {
     fixtures::TempDir dir;
     const std::filesystem::path in = dir / "stdin";
     const std::filesystem::path out = dir / "stdout";
@@ -48,6 +49,9 @@ LumarRun RunLumar(const std::vector<std::string>& arguments,
         ::setenv("LUMAR_REGISTRY", (dir / "no-settings.reg").c_str(), 1);
         for (const auto& [name, value] : environment) {
             ::setenv(name.c_str(), value.c_str(), 1);
+        }
+        if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) {
+            ::_exit(126);
         }
         std::vector<std::string> argv = {LUMAR_PROGRAM};
         argv.insert(argv.end(), arguments.begin(), arguments.end());

@@ -1,7 +1,8 @@
 #pragma once
 
 // The lumar program run as a child process: arguments, extra environment,
-// optional standard input; its exit code and both outputs come back.
+// optional standard input, optional working folder (else the test's own);
+// its exit code and both outputs come back.
 //
 //   const LumarRun run = RunLumar({"pdf-check", path}, {{"LUMAR_REGISTRY", file}});
 //   EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -21,7 +22,7 @@ struct LumarRun {
 
 LumarRun RunLumar(const std::vector<std::string>& arguments,
                   const std::map<std::string, std::string>& environment = {},
-                  const std::string& input = {});
+                  const std::string& input = {}, const std::filesystem::path& workingFolder = {});
 
 // The data annotation contents of every page of a PDF, in page order.
 std::vector<std::string> DataAnnotationTexts(const std::filesystem::path& pdf);

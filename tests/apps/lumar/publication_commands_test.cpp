@@ -90,8 +90,14 @@ TEST_F(LumarPublicationCommands, SearchPrintsTheHitsAndExtractsTheirPages) {
     EXPECT_EQ(run.out, "");
     run = demo.Run({"search", "--publication", "1", "--binders", "2", "page 3"});
     EXPECT_EQ(run.out,
-              "2\t2\tDemo binder 2 page 3 <<#COLOUR=Yellow#>> | Demo binder 2 page 4 "
-              "<<#COLOUR=Yellow#>>\n");
+              "2\t2\tDemo binder 2 page 3 <<#COLOUR=\"Yellow\"#>> | Demo binder 2 page 4 "
+              "<<#COLOUR=\"Yellow\"#>>\n");
+
+    // The condition the search dialog's "Colour..." writes for Yellow finds
+    // the demo's yellow leaf.
+    run = demo.Run({"search", "--publication", "1", "COLOUR=\"Yellow\""});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 4), "2\t2\t") << run.out;
 }
 
 TEST_F(LumarPublicationCommands, WhatTheManagerDoesNotOfferFailsWithAReason) {
