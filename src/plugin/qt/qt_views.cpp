@@ -9,8 +9,14 @@
 #include "manager/qt/publication_details_view.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
+#include "merge/annotations_dlg.h"
+#include "merge/clipboard.h"
 #include "merge/colour_dlg.h"
+#include "merge/merge_data_dlg.h"
+#include "merge/qt/annotations_view.h"
 #include "merge/qt/colour_view.h"
+#include "merge/qt/merge_data_view.h"
+#include "merge/qt/qt_clipboard.h"
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
@@ -29,14 +35,18 @@ void InstallQtViews() {
     static HostMessageBoxes hostMessageBoxes;
     static ui::QtMessageBoxes messageBoxes(&hostMessageBoxes);
     static ui::QtProgressWindows progressWindows;
+    static merge::QtClipboard clipboard;
     SetMessageBoxes(&messageBoxes);
     SetProgressWindows(&progressWindows);
+    SetClipboard(&clipboard);
     SetPresenter<CSettingsDlg>(config::ShowSettingsDialog);
     SetPresenter<CLogonDlg>(plugin::ShowLogonDialog);
     SetManagerWindowFactory(manager::MakeManagerWindow);
     SetPresenter<CSupplementNumberDlg>(manager::ShowSupplementNumberDialog);
     SetPresenter<CPublicationDetailsDlg>(manager::ShowPublicationDetailsDialog);
     SetPresenter<CColourDlg>(merge::ShowColourDialog);
+    SetPresenter<CMergeDataDlg>(merge::ShowMergeDataDialog);
+    SetPresenter<CAnnotationsDlg>(merge::ShowAnnotationsDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

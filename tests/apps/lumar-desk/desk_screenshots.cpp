@@ -3,8 +3,10 @@
 // thumbnails beside the pages), the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
-// merge under way, the details of the demo publication, the supplement
-// number dialog, the colour dialog and the editors' toolbar.
+// merge under way, the details of the demo publication, the merge data
+// editor on the demo's stored merge data, the document annotations of a
+// demo binder, the supplement number dialog, the colour dialog and the
+// editors' toolbar.
 //
 //   desk_screenshots <output folder>
 
@@ -37,14 +39,22 @@
 #include "fixtures/pdf_builder.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
+#include "lumar-service/password.h"
 #include "main_window.h"
 #include "manager/qt/supplement_number_view.h"
 #include "manager/supplement_number_dlg.h"
+#include "merge/annotations_dlg.h"
 #include "merge/colour_dlg.h"
+#include "merge/merge_data_dlg.h"
+#include "merge/qt/annotations_view.h"
 #include "merge/qt/colour_view.h"
+#include "merge/qt/editor_list.h"
+#include "merge/qt/merge_data_view.h"
 #include "page_view.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
+#include "service/logon_store.h"
+#include "service/ws_client.h"
 #include "ui/progress.h"
 #include "ui/qt/progress_view.h"
 #include "ui/qt/smart_toolbar.h"
@@ -207,6 +217,75 @@ void saveDetails(QWidget* manager) {
     details->click();
 }
 
+// The editors over the demo publication as the manager hands them their
+// records: the merge data editor on the stored merge data (binder 1's
+// overview showing the replaced and the inserted pair) and the document
+// annotations of binder 2, whose second pair is coloured. The program logs
+// the producer on for itself: its windows are its own, not the plug-in's.
+void saveEditors() {
+    using namespace lumar;
+    LogonStore& store = TheLogonStore();
+    CWSClient().Logon({"producer", service_app::ScramblePassword("producer4")}, store.user);
+    const std::int32_t user = store.user.User_ID;
+    CWSClient().ColourList({user, 0}, store.colours);
+    PublicationInfoListRequest which;
+    which.LogUser_ID = user;
+    which.Publication_ID = 1;
+    WSListResult<PublicationLastInfoRecord> publications;
+    MergeListRequest mergeRequest;
+    mergeRequest.LogUser_ID = user;
+    WSListResult<MergeRecord> merges;
+    SupplementListRequest supplementRequest;
+    supplementRequest.LogUser_ID = user;
+    supplementRequest.Annotation_dataGet = 1;
+    WSListResult<SupplementRecord> supplements;
+    BinderDocListRequest binderRequest;
+    binderRequest.LogUser_ID = user;
+    binderRequest.Publication_ID = 1;
+    WSListResult<BinderDocRecord> binders;
+    if (!CWSClient().PublicationLastInfoList(which, publications) || publications.Records.empty() ||
+        !CWSClient().BinderDocList(binderRequest, binders)) {
+        std::cerr << "the demo publication could not be fetched\n";
+        return;
+    }
+    const PublicationLastInfoRecord& publication = publications.Records.front();
+    mergeRequest.Merge_ID = publication.Merge_ID_next;
+    mergeRequest.Merge_dataGet = 1;
+    supplementRequest.Supplement_ID = publication.Supplement_ID_next;
+    if (CWSClient().MergeList(mergeRequest, merges) && !merges.Records.empty() &&
+        CWSClient().SupplementList(supplementRequest, supplements) &&
+        !supplements.Records.empty()) {
+        MergeDataDlgInputs inputs;
+        inputs.publication = publication;
+        inputs.supplement = supplements.Records.front();
+        inputs.binderDocuments = binders.Records;
+        inputs.mergeRecord = merges.Records.front();
+        CMergeDataDlg editor(std::move(inputs));
+        merge::MergeDataView view(editor, nullptr);
+        view.show();
+        view.SupplementList().setFocus();
+        view.SupplementList().SelectRows({0});
+        editor.SetSupplementSelection({0});
+        view.Follow();
+        save(&view, "merge-data");
+        view.done(QDialog::Rejected);
+    } else {
+        std::cerr << "the demo merge data could not be fetched\n";
+    }
+    AnnotationsDlgInputs inputs;
+    inputs.publication = publication;
+    inputs.binderDocuments = binders.Records;
+    inputs.binder = 2;
+    CAnnotationsDlg dialog(std::move(inputs));
+    merge::AnnotationsView view(dialog, nullptr);
+    view.show();
+    view.List().SelectRows({2});
+    dialog.SetSelection({2});
+    view.Follow();
+    save(&view, "annotations");
+    view.done(QDialog::Rejected);
+}
+
 // The manager opened from the menu over the demo publication, its row
 // selected; then locked and merged, with the progress window pictured.
 void saveManager(QMenu& lumar) {
@@ -322,6 +401,7 @@ int main(int argc, char* argv[]) {
         writeDemoDocuments(binders, supplements);
         logOnAsProducer(*lumar);
         saveManager(*lumar);
+        saveEditors();
     }
 
     {
