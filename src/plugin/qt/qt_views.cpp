@@ -14,6 +14,10 @@
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
+#include "search/qt/search_results_view.h"
+#include "search/qt/search_view.h"
+#include "search/search_dlg.h"
+#include "search/search_results_dlg.h"
 #include "service/wait_cursor.h"
 #include "ui/modal_dialog.h"
 #include "ui/qt/progress_view.h"
@@ -37,6 +41,8 @@ void InstallQtViews() {
     SetPresenter<CSupplementNumberDlg>(manager::ShowSupplementNumberDialog);
     SetPresenter<CPublicationDetailsDlg>(manager::ShowPublicationDetailsDialog);
     SetPresenter<CColourDlg>(merge::ShowColourDialog);
+    SetPresenter<CSearchDlg>(search::ShowSearchDialog);
+    SetPresenter<CSearchResultsDlg>(search::ShowSearchResultsDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;
