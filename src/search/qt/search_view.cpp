@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -104,8 +105,12 @@ SearchView::SearchView(CSearchDlg& dialog, QWidget* parent)
 
     dialog_.SetWindow(this);
     dialog_.OnInitDialog();
-    for (const std::string& entry : dialog_.Entries()) {
-        text_->addItem(text::toQString(entry));
+    {
+        // Filling the list makes its first entry current: not a user's edit.
+        const QSignalBlocker quiet(text_);
+        for (const std::string& entry : dialog_.Entries()) {
+            text_->addItem(text::toQString(entry));
+        }
     }
     follow();
 
