@@ -65,7 +65,10 @@ SearchResultsView::SearchResultsView(CSearchResultsDlg& dialog, QWidget* parent)
     const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     searchText_->setObjectName("1089");
     searchText_->setContentsMargins(margin, 0, margin, 0);
-    searchText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // It takes the row's room up to Extract, and gives way when the window
+    // is narrow.
+    searchText_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    searchText_->setMinimumWidth(2 * margin);
     searchText_->setText(text::toQString(dialog_.SearchText()));
     searchText_->setToolTip(searchText_->text());
     extract_->setObjectName("1099");

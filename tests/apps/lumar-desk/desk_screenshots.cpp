@@ -4,12 +4,14 @@
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
 // merge under way, the details of the demo publication, the supplement
-// number dialog, the colour dialog and the editors' toolbar.
+// number dialog, the colour dialog, the editors' toolbar, and the search
+// dialog and search results.
 //
 //   desk_screenshots <output folder>
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
@@ -45,8 +47,14 @@
 #include "page_view.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
+#include "search/qt/search_results_view.h"
+#include "search/qt/search_view.h"
+#include "search/search_dlg.h"
+#include "search/search_results_dlg.h"
+#include "service/logon_store.h"
 #include "ui/progress.h"
 #include "ui/qt/progress_view.h"
+#include "ui/qt/quick_list_view.h"
 #include "ui/qt/smart_toolbar.h"
 #include "ui/toolbar_dialog.h"
 
@@ -242,6 +250,48 @@ void saveManager(QMenu& lumar) {
     settle();
 }
 
+// The search dialog with earlier searches, and the results of a colour
+// search over the demo publication with two rows selected.
+void saveSearch(QWidget* parent) {
+    lumar::WriteTextSetting(lumar::CSearchDlg::kSettingsKey, lumar::CSearchDlg::kMruListName,
+                            "TABSHEET=|Chapter 2|Section 151");
+    {
+        lumar::CSearchDlg model;
+        lumar::search::SearchView search(model, parent);
+        search.show();
+        if (auto* text = search.findChild<QComboBox*>("1096")) {
+            QTest::keyClicks(text->lineEdit(), "Sections 1");
+        }
+        save(&search, "search");
+    }
+    lumar::TheLogonStore().colours.Records = {{2, "Yellow", 255, 255, 153},
+                                              {3, "Light blue", 153, 204, 255}};
+    const auto pair = [](int binder, int pair, const std::string& colour, bool tabSheet) {
+        std::string tags = " <<#";
+        tags += tabSheet ? "TABSHEET=true " : "";
+        tags += "COLOUR=\"" + colour + "\"#>>";
+        const std::string first = "Demo binder " + std::to_string(binder) + " page ";
+        return lumar::SearchHit{binder, pair,
+                                first + std::to_string(2 * pair - 1) + tags + "\n" + first +
+                                    std::to_string(2 * pair) + tags};
+    };
+    lumar::CSearchResultsDlg model({pair(1, 1, "Yellow", true), pair(1, 3, "Light blue", false),
+                                    pair(2, 2, "Yellow", false), pair(3, 5, "Light blue", false)},
+                                   {}, "COLOUR=", false);
+    model.SetBinderDocuments({});
+    lumar::search::SearchResultsView results(model, parent);
+    results.show();
+    settle();
+    lumar::ui::QuickList& list = results.List();
+    for (const int row : {0, 2}) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton,
+                          row == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                          list.visualRect(list.model()->index(row, 0)).center());
+    }
+    save(&results, "search-results");
+    lumar::TheLogonStore().colours.Records.clear();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -367,6 +417,8 @@ int main(int argc, char* argv[]) {
         }
         save(&dialog, "toolbar");
     }
+
+    saveSearch(&desk.window());
 
     lumar::ui::QtProgressWindows progressWindows;
     lumar::SetProgressWindows(&progressWindows);
