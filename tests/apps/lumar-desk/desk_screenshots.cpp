@@ -3,9 +3,9 @@
 // thumbnails beside the pages), the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
-// merge under way, the details of the demo publication, the supplement
-// number dialog, the colour dialog, the editors' toolbar, and the search
-// dialog and search results.
+// merge under way, the details of the demo publication with a search from
+// them (the search dialog, its results and the extracted pages), the
+// supplement number dialog, the colour dialog and the editors' toolbar.
 //
 //   desk_screenshots <output folder>
 
@@ -47,14 +47,8 @@
 #include "page_view.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
-#include "search/qt/search_results_view.h"
-#include "search/qt/search_view.h"
-#include "search/search_dlg.h"
-#include "search/search_results_dlg.h"
-#include "service/logon_store.h"
 #include "ui/progress.h"
 #include "ui/qt/progress_view.h"
-#include "ui/qt/quick_list_view.h"
 #include "ui/qt/smart_toolbar.h"
 #include "ui/toolbar_dialog.h"
 
@@ -119,6 +113,75 @@ void withNextDialog(const std::function<void(QDialog*)>& act, QWidget* other = n
 // Closes the next note the host shows (a modal dialog other than `shown`).
 void closeNextNote(QWidget* shown) {
     withNextDialog([](QDialog* note) { note->accept(); }, shown);
+}
+
+// Runs `act` on the next modal dialog that `wanted` accepts, once it is
+// open; looks again every 50 ms.
+void withDialogWhere(const std::function<bool(QDialog*)>& wanted,
+                     const std::function<void(QDialog*)>& act) {
+    QTimer::singleShot(50, [wanted, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !wanted(dialog)) {
+            withDialogWhere(wanted, act);
+            return;
+        }
+        act(dialog);
+    });
+}
+
+std::function<bool(QDialog*)> named(const QString& name) {
+    return [name](QDialog* dialog) { return dialog->objectName() == name; };
+}
+
+// Clicks the button of `dialog` with that title (without its "&").
+void clickButton(QDialog* dialog, const QString& title) {
+    for (auto* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text().remove('&') == title) {
+            button->click();
+            return;
+        }
+    }
+}
+
+void clickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// From the details, every binder searched for "Demo binder 2": the search
+// dialog, the results viewed, and two pairs extracted into a new document,
+// which the desktop shows.
+void saveSearch(QDialog* details) {
+    auto* documents = details->findChild<QAbstractItemView*>("1010");
+    auto* search = details->findChild<QPushButton*>("1089");
+    if (documents == nullptr || search == nullptr) {
+        std::cerr << "the details offer no search\n";
+        return;
+    }
+    documents->setFocus();
+    QTest::keyClick(documents, Qt::Key_A, Qt::ControlModifier);
+    withDialogWhere(named("147"), [](QDialog* dialog) {
+        if (auto* text = dialog->findChild<QComboBox*>("1096")) {
+            QTest::keyClicks(text->lineEdit(), "Demo binder 2");
+        }
+        save(dialog, "search");
+        withDialogWhere(named("Alert"), [](QDialog* summary) {
+            withDialogWhere(named("148"), [](QDialog* results) {
+                if (auto* list = results->findChild<QAbstractItemView*>("1010")) {
+                    clickRow(list, 0, Qt::NoModifier);
+                    clickRow(list, 1, Qt::ControlModifier);
+                }
+                save(results, "search-results");
+                withDialogWhere(
+                    [](QDialog* box) { return box->windowTitle() == "Extract search results"; },
+                    [](QDialog* box) { clickButton(box, "OK"); });
+                results->findChild<QPushButton*>("1099")->click();
+            });
+            clickButton(summary, "View results");
+        });
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    search->click();
 }
 
 // Logs the demo producer on through the "&Lumar" menu and its logon dialog,
@@ -209,6 +272,7 @@ void saveDetails(QWidget* manager) {
             list->setCurrentIndex(list->model()->index(0, 0));
         }
         save(dialog, "details");
+        saveSearch(dialog);
         dialog->findChild<QPushButton*>("2")->click();
     };
     QTimer::singleShot(100, pictureWhenOpen);
@@ -218,12 +282,13 @@ void saveDetails(QWidget* manager) {
 // The manager opened from the menu over the demo publication, its row
 // selected; then locked and merged, with the progress window pictured.
 void saveManager(QMenu& lumar) {
+    // The menu makes its items anew as it opens, enabled as the user would
+    // see them: the item is looked up afterwards.
+    Q_EMIT lumar.aboutToShow();
     QAction* open = lumar.findChild<QAction*>("TOLMA:LumarManagerOpen");
     if (open == nullptr) {
         return;
     }
-    // The menu enables its items as it opens, as the user would see it.
-    Q_EMIT lumar.aboutToShow();
     open->trigger();
     settle();
     QWidget* manager = nullptr;
@@ -248,48 +313,6 @@ void saveManager(QMenu& lumar) {
     manager->findChild<QPushButton*>("2")->click();
     // The closed window goes before the next pictures look for theirs.
     settle();
-}
-
-// The search dialog with earlier searches, and the results of a colour
-// search over the demo publication with two rows selected.
-void saveSearch(QWidget* parent) {
-    lumar::WriteTextSetting(lumar::CSearchDlg::kSettingsKey, lumar::CSearchDlg::kMruListName,
-                            "TABSHEET=|Chapter 2|Section 151");
-    {
-        lumar::CSearchDlg model;
-        lumar::search::SearchView search(model, parent);
-        search.show();
-        if (auto* text = search.findChild<QComboBox*>("1096")) {
-            QTest::keyClicks(text->lineEdit(), "Sections 1");
-        }
-        save(&search, "search");
-    }
-    lumar::TheLogonStore().colours.Records = {{2, "Yellow", 255, 255, 153},
-                                              {3, "Light blue", 153, 204, 255}};
-    const auto pair = [](int binder, int pair, const std::string& colour, bool tabSheet) {
-        std::string tags = " <<#";
-        tags += tabSheet ? "TABSHEET=true " : "";
-        tags += "COLOUR=\"" + colour + "\"#>>";
-        const std::string first = "Demo binder " + std::to_string(binder) + " page ";
-        return lumar::SearchHit{binder, pair,
-                                first + std::to_string(2 * pair - 1) + tags + "\n" + first +
-                                    std::to_string(2 * pair) + tags};
-    };
-    lumar::CSearchResultsDlg model({pair(1, 1, "Yellow", true), pair(1, 3, "Light blue", false),
-                                    pair(2, 2, "Yellow", false), pair(3, 5, "Light blue", false)},
-                                   {}, "COLOUR=", false);
-    model.SetBinderDocuments({});
-    lumar::search::SearchResultsView results(model, parent);
-    results.show();
-    settle();
-    lumar::ui::QuickList& list = results.List();
-    for (const int row : {0, 2}) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton,
-                          row == 0 ? Qt::NoModifier : Qt::ControlModifier,
-                          list.visualRect(list.model()->index(row, 0)).center());
-    }
-    save(&results, "search-results");
-    lumar::TheLogonStore().colours.Records.clear();
 }
 
 }  // namespace
@@ -372,6 +395,12 @@ int main(int argc, char* argv[]) {
         writeDemoDocuments(binders, supplements);
         logOnAsProducer(*lumar);
         saveManager(*lumar);
+        // The pages the search extracted, in a document of their own.
+        if (desk.window().tabCount() == 2) {
+            save(&desk.window(), "search-extracted");
+        } else {
+            std::cerr << "the extracted pages are not shown\n";
+        }
     }
 
     {
@@ -417,8 +446,6 @@ int main(int argc, char* argv[]) {
         }
         save(&dialog, "toolbar");
     }
-
-    saveSearch(&desk.window());
 
     lumar::ui::QtProgressWindows progressWindows;
     lumar::SetProgressWindows(&progressWindows);
