@@ -8,12 +8,16 @@
 #include "search/qt/search_results_view.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +104,36 @@ void answerNextMessageBox(const QString& title, QString* text, QStringList* fail
             }
         },
         failures);
+}
+
+// Chooses the item with that title (without its "&") from the next popup
+// menu; gives up after a few seconds.
+void chooseFromNextMenu(const QString& title, QStringList* failures,
+                        QDeadlineTimer deadline = QDeadlineTimer(testing::kModalPatienceMs)) {
+    QTimer::singleShot(testing::kModalPollMs, [=] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            if (deadline.hasExpired()) {
+                failures->append("no menu came");
+            } else {
+                chooseFromNextMenu(title, failures, deadline);
+            }
+            return;
+        }
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove('&') == title) {
+                action->trigger();
+                menu->close();
+                return;
+            }
+        }
+        QStringList titles;
+        for (QAction* action : menu->actions()) {
+            titles << action->text();
+        }
+        failures->append("no menu item " + title + " in " + titles.join(", "));
+        menu->close();
+    });
 }
 
 // Demo binder 2's hits: the tab sheet pair and the yellow one.
@@ -199,7 +233,12 @@ private Q_SLOTS:
                                 extractTip = extract->toolTip();
                                 clickRow(found, 0);
                                 clickRow(found, 2, Qt::ShiftModifier);
-                                QTest::qWait(3 * CSearchResultsDlg::kTimerMilliseconds);
+                                // The timer shows the count of pages.
+                                if (!QTest::qWaitFor(
+                                        [&] { return results->StatusText().endsWith('6'); },
+                                        2000)) {
+                                    failures << "the status bar did not count the pages";
+                                }
                                 statusTexts << results->StatusText();
                                 answerNextMessageBox("OK", &question, &failures);
                                 QTest::mouseClick(extract, Qt::LeftButton);
@@ -243,6 +282,45 @@ private Q_SLOTS:
                      << QString::fromStdString(demoPages(binder)[1]);
         }
         QCOMPARE(dataAnnotations(written), expected);
+    }
+
+    // The document list's context menu searches the selected documents too;
+    // a search without hits offers a new search, and the dialog comes again.
+    void theDocumentsMenuSearchesTheSelectedDocuments() {
+        testing::LogOnAsDemoUser("reader");
+        manager::ManagerView* manager = openManager(*harness_);
+        harness_->responder.answerNext(1);  // no hits: "New search"
+        QStringList failures;
+        int searchWindows = 0;
+        testing::WithNextModal<manager::PublicationDetailsView>(
+            [&](manager::PublicationDetailsView* details) {
+                manager::DocumentList& list = details->List();
+                const QPoint row = list.visualRect(list.model()->index(1, 0)).center();
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+                const std::function<void(SearchView*)> search = [&](SearchView* view) {
+                    ++searchWindows;
+                    if (searchWindows == 1) {
+                        QTest::keyClicks(child<QComboBox>(view, "1096")->lineEdit(), "nowhere");
+                        QTest::mouseClick(child<QPushButton>(view, "1"), Qt::LeftButton);
+                        testing::WithNextModal<SearchView>(search, &failures);
+                    } else {
+                        QTest::mouseClick(child<QPushButton>(view, "2"), Qt::LeftButton);
+                    }
+                };
+                testing::WithNextModal<SearchView>(search, &failures);
+                chooseFromNextMenu("Search in selected document...", &failures);
+                QContextMenuEvent event(QContextMenuEvent::Mouse, row,
+                                        list.viewport()->mapToGlobal(row));
+                QApplication::sendEvent(list.viewport(), &event);
+            },
+            &failures);
+        manager->Button(kIdcDetails)->click();
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; ")));
+        QCOMPARE(searchWindows, 2);
+        const auto& messages = harness_->responder.messages();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].text, std::string("Results for 'nowhere':\tnone"));
+        QCOMPARE(messages[0].buttons, (std::vector<std::string>{"New search", "OK"}));
     }
 
     void cellsShowPairsColoursAndTabSheets() {
@@ -309,9 +387,8 @@ private Q_SLOTS:
         QCOMPARE(view.StatusText(), QString("Items selected:        0"));
         clickRow(view.List(), 0);
         clickRow(view.List(), 1, Qt::ControlModifier);
-        QTest::qWait(3 * CSearchResultsDlg::kTimerMilliseconds);
-        QCOMPARE(view.StatusText(), status);
-        QCOMPARE(view.List().SelectedRows().size(), std::size_t{readOnly ? 0U : 2U});
+        QTRY_COMPARE(view.List().SelectedRows().size(), std::size_t{readOnly ? 0U : 2U});
+        QTRY_COMPARE(view.StatusText(), status);
         auto* extract = child<QPushButton>(&view, "1099");
         QCOMPARE(extract->isEnabled(), extractEnabled);
         QCOMPARE(extract->toolTip(), extractTip);
