@@ -20,6 +20,10 @@
 #include "plugin/host_message_boxes.h"
 #include "plugin/logon_dlg.h"
 #include "plugin/qt/logon_view.h"
+#include "search/qt/search_results_view.h"
+#include "search/qt/search_view.h"
+#include "search/search_dlg.h"
+#include "search/search_results_dlg.h"
 #include "service/wait_cursor.h"
 #include "ui/modal_dialog.h"
 #include "ui/qt/progress_view.h"
@@ -47,6 +51,8 @@ void InstallQtViews() {
     SetPresenter<CColourDlg>(merge::ShowColourDialog);
     SetPresenter<CMergeDataDlg>(merge::ShowMergeDataDialog);
     SetPresenter<CAnnotationsDlg>(merge::ShowAnnotationsDialog);
+    SetPresenter<CSearchDlg>(search::ShowSearchDialog);
+    SetPresenter<CSearchResultsDlg>(search::ShowSearchResultsDialog);
     SetWaitCursorHandler([](bool busy) {
         if (!ui::haveWidgets()) {
             return;

@@ -3,15 +3,17 @@
 // thumbnails beside the pages), the "&Lumar" menu, the settings
 // dialog on both pages, the logon dialog, the progress dialog and the
 // publication manager with the reference service's demo publication, its
-// merge under way, the details of the demo publication, the merge data
-// editor on the demo's stored merge data, the document annotations of a
-// demo binder, the supplement number dialog, the colour dialog and the
+// merge under way, the details of the demo publication with a search from
+// them (the search dialog, its results and the extracted pages), the merge
+// data editor on the demo's stored merge data, the document annotations of
+// a demo binder, the supplement number dialog, the colour dialog and the
 // editors' toolbar.
 //
 //   desk_screenshots <output folder>
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
@@ -123,6 +125,75 @@ void closeNextNote(QWidget* shown) {
     withNextDialog([](QDialog* note) { note->accept(); }, shown);
 }
 
+// Runs `act` on the next modal dialog that `wanted` accepts, once it is
+// open; looks again every 50 ms.
+void withDialogWhere(const std::function<bool(QDialog*)>& wanted,
+                     const std::function<void(QDialog*)>& act) {
+    QTimer::singleShot(50, [wanted, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !wanted(dialog)) {
+            withDialogWhere(wanted, act);
+            return;
+        }
+        act(dialog);
+    });
+}
+
+std::function<bool(QDialog*)> named(const QString& name) {
+    return [name](QDialog* dialog) { return dialog->objectName() == name; };
+}
+
+// Clicks the button of `dialog` with that title (without its "&").
+void clickButton(QDialog* dialog, const QString& title) {
+    for (auto* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text().remove('&') == title) {
+            button->click();
+            return;
+        }
+    }
+}
+
+void clickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// From the details, every binder searched for "Demo binder 2": the search
+// dialog, the results viewed, and two pairs extracted into a new document,
+// which the desktop shows.
+void saveSearch(QDialog* details) {
+    auto* documents = details->findChild<QAbstractItemView*>("1010");
+    auto* search = details->findChild<QPushButton*>("1089");
+    if (documents == nullptr || search == nullptr) {
+        std::cerr << "the details offer no search\n";
+        return;
+    }
+    documents->setFocus();
+    QTest::keyClick(documents, Qt::Key_A, Qt::ControlModifier);
+    withDialogWhere(named("147"), [](QDialog* dialog) {
+        if (auto* text = dialog->findChild<QComboBox*>("1096")) {
+            QTest::keyClicks(text->lineEdit(), "Demo binder 2");
+        }
+        save(dialog, "search");
+        withDialogWhere(named("Alert"), [](QDialog* summary) {
+            withDialogWhere(named("148"), [](QDialog* results) {
+                if (auto* list = results->findChild<QAbstractItemView*>("1010")) {
+                    clickRow(list, 0, Qt::NoModifier);
+                    clickRow(list, 1, Qt::ControlModifier);
+                }
+                save(results, "search-results");
+                withDialogWhere(
+                    [](QDialog* box) { return box->windowTitle() == "Extract search results"; },
+                    [](QDialog* box) { clickButton(box, "OK"); });
+                results->findChild<QPushButton*>("1099")->click();
+            });
+            clickButton(summary, "View results");
+        });
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    search->click();
+}
+
 // Logs the demo producer on through the "&Lumar" menu and its logon dialog,
 // and closes the note that greets the user.
 void logOnAsProducer(QMenu& lumar) {
@@ -211,6 +282,7 @@ void saveDetails(QWidget* manager) {
             list->setCurrentIndex(list->model()->index(0, 0));
         }
         save(dialog, "details");
+        saveSearch(dialog);
         dialog->findChild<QPushButton*>("2")->click();
     };
     QTimer::singleShot(100, pictureWhenOpen);
@@ -289,12 +361,13 @@ void saveEditors() {
 // The manager opened from the menu over the demo publication, its row
 // selected; then locked and merged, with the progress window pictured.
 void saveManager(QMenu& lumar) {
+    // The menu makes its items anew as it opens, enabled as the user would
+    // see them: the item is looked up afterwards.
+    Q_EMIT lumar.aboutToShow();
     QAction* open = lumar.findChild<QAction*>("TOLMA:LumarManagerOpen");
     if (open == nullptr) {
         return;
     }
-    // The menu enables its items as it opens, as the user would see it.
-    Q_EMIT lumar.aboutToShow();
     open->trigger();
     settle();
     QWidget* manager = nullptr;
@@ -401,6 +474,12 @@ int main(int argc, char* argv[]) {
         writeDemoDocuments(binders, supplements);
         logOnAsProducer(*lumar);
         saveManager(*lumar);
+        // The pages the search extracted, in a document of their own.
+        if (desk.window().tabCount() == 2) {
+            save(&desk.window(), "search-extracted");
+        } else {
+            std::cerr << "the extracted pages are not shown\n";
+        }
         saveEditors();
     }
 
