@@ -8,6 +8,9 @@ set(LUMAR_SERVICE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/connection_pool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/demo_seed.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document_fields.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_compression.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_core.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_exchange.cpp
   ${CMAKE_CURRENT_LIST_DIR}/http_server.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logger.cpp
   ${CMAKE_CURRENT_LIST_DIR}/operation_table.cpp
