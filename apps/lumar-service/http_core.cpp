@@ -1,5 +1,8 @@
 #include "lumar-service/http_core.h"
 
+#include <sys/socket.h>
+#include <sys/uio.h>
+
 #include <atomic>
 #include <boost/asio/co_spawn.hpp>
 #include <boost/asio/detached.hpp>
@@ -14,6 +17,7 @@
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
 #include <boost/beast/http.hpp>
+#include <cerrno>
 #include <thread>
 #include <utility>
 
@@ -88,21 +92,73 @@ HttpRequest ToRequest(http::request<http::string_body>&& message, const std::str
     return request;
 }
 
-// The answer as it goes out: compressed when that is worth it and the
-// client accepts it.
-http::response<http::string_body> ToResponse(HttpAnswer&& answer, unsigned version,
-                                             bool acceptsGzip, std::size_t compressFrom) {
-    http::response<http::string_body> response{static_cast<http::status>(answer.status), version};
-    response.set(http::field::content_type, answer.contentType);
+// An answer as it goes out: the header text and the body, compressed when
+// that is worth it and the client accepts it.
+struct Outgoing {
+    std::string head;
+    std::string body;
+    std::size_t sent = 0;
+    bool keepAlive = false;
+
+    [[nodiscard]] std::size_t size() const { return head.size() + body.size(); }
+};
+
+Outgoing Encode(HttpAnswer&& answer, unsigned version, bool acceptsGzip, std::size_t compressFrom,
+                bool keepAlive) {
+    Outgoing out;
+    out.keepAlive = keepAlive;
+    std::string extra;
     if (acceptsGzip && answer.body.size() >= compressFrom) {
         if (auto packed = Gzip(answer.body)) {
             answer.body = std::move(*packed);
-            response.set(http::field::content_encoding, "gzip");
+            extra += "Content-Encoding: gzip\r\n";
         }
-        response.set(http::field::vary, "Accept-Encoding");
+        extra += "Vary: Accept-Encoding\r\n";
     }
-    response.body() = std::move(answer.body);
-    return response;
+    if (version >= 11 && !keepAlive) {
+        extra += "Connection: close\r\n";
+    } else if (version < 11 && keepAlive) {
+        extra += "Connection: keep-alive\r\n";
+    }
+    out.head =
+        std::string(version >= 11 ? "HTTP/1.1 " : "HTTP/1.0 ") + std::to_string(answer.status) +
+        " " + std::string(View(http::obsolete_reason(static_cast<http::status>(answer.status)))) +
+        "\r\nContent-Type: " + answer.contentType +
+        "\r\nContent-Length: " + std::to_string(answer.body.size()) + "\r\n" + extra + "\r\n";
+    out.body = std::move(answer.body);
+    return out;
+}
+
+// Sends what the socket takes without waiting, from the worker that made
+// the answer: a short answer then reaches the client without another hop
+// through the I/O thread. Returns the bytes sent; the I/O thread sends the
+// rest (and meets any error).
+std::size_t SendNow(int socket, const Outgoing& out) {
+    std::size_t sent = 0;
+    while (sent < out.size()) {
+        iovec parts[2];
+        std::size_t count = 0;
+        // sendmsg does not write through its iovecs.
+        if (sent < out.head.size()) {
+            parts[count++] = {const_cast<char*>(out.head.data() + sent), out.head.size() - sent};
+            parts[count++] = {const_cast<char*>(out.body.data()), out.body.size()};
+        } else {
+            parts[count++] = {const_cast<char*>(out.body.data() + (sent - out.head.size())),
+                              out.size() - sent};
+        }
+        msghdr message{};
+        message.msg_iov = parts;
+        message.msg_iovlen = count;
+        const ssize_t written = ::sendmsg(socket, &message, MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            break;
+        }
+        sent += static_cast<std::size_t>(written);
+    }
+    return sent;
 }
 
 // Counts a value up for the lifetime of the guard.
@@ -270,16 +326,39 @@ private:
         const unsigned version = message.version();
         const bool acceptsGzip = AcceptsGzip(View(message[http::field::accept_encoding]));
         HttpRequest request = ToRequest(std::move(message), remote);
-        http::response<http::string_body> response = co_await asio::co_spawn(
+        const int socket = stream.socket().native_handle();
+        // While the worker runs, this connection's coroutine waits: nothing
+        // else touches the socket.
+        Outgoing out = co_await asio::co_spawn(
             workers_,
-            [&]() -> asio::awaitable<http::response<http::string_body>> {
-                co_return ToResponse(Handle(request), version, acceptsGzip,
-                                     options_.compressFromBytes);
+            [&]() -> asio::awaitable<Outgoing> {
+                Outgoing answer = Encode(Handle(request), version, acceptsGzip,
+                                         options_.compressFromBytes, keepAlive && !stopping_);
+                if (request.method == "HEAD") {
+                    answer.body.clear();
+                }
+                answer.sent = SendNow(socket, answer);
+                co_return answer;
             },
             asio::use_awaitable);
-        response.keep_alive(keepAlive && !stopping_);
-        response.prepare_payload();
-        co_return co_await Write(stream, response) && response.keep_alive();
+        co_return co_await WriteRest(stream, out) && out.keepAlive;
+    }
+
+    // Sends what the worker could not; each piece may wait the write time-out.
+    asio::awaitable<bool> WriteRest(beast::tcp_stream& stream, Outgoing& out) {
+        beast::error_code error;
+        while (out.sent < out.size()) {
+            const bool inHead = out.sent < out.head.size();
+            const asio::const_buffer rest =
+                inHead ? asio::buffer(out.head) + out.sent
+                       : asio::buffer(out.body) + (out.sent - out.head.size());
+            stream.expires_after(options_.writeTimeout);
+            out.sent += co_await stream.async_write_some(rest, Redirect(error));
+            if (error) {
+                co_return false;
+            }
+        }
+        co_return true;
     }
 
     HttpAnswer Handle(const HttpRequest& request) {
