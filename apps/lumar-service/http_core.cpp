@@ -1,5 +1,12 @@
 #include "lumar-service/http_core.h"
 
+// Boost 1.74 turns its coroutine support on for GCC only; clang (the fuzz
+// and tidy builds) compiles the same code with libstdc++'s <coroutine>.
+#if defined(__clang__) && defined(__cpp_impl_coroutine) && !defined(BOOST_ASIO_HAS_CO_AWAIT)
+#define BOOST_ASIO_HAS_CO_AWAIT 1
+#define BOOST_ASIO_HAS_STD_COROUTINE 1
+#endif
+
 #include <sys/socket.h>
 #include <sys/uio.h>
 
