@@ -288,7 +288,8 @@ private:
     }
 
     // Waits for the first byte of a request, at most the keep-alive time.
-    asio::awaitable<bool> AwaitRequest(beast::tcp_stream& stream, beast::flat_buffer& buffer) {
+    asio::awaitable<bool> AwaitRequest(beast::tcp_stream& stream,
+                                       beast::flat_buffer& buffer) const {
         if (buffer.size() > 0) {
             co_return true;
         }
@@ -352,7 +353,7 @@ private:
     }
 
     // Sends what the worker could not; each piece may wait the write time-out.
-    asio::awaitable<bool> WriteRest(beast::tcp_stream& stream, Outgoing& out) {
+    asio::awaitable<bool> WriteRest(beast::tcp_stream& stream, Outgoing& out) const {
         beast::error_code error;
         while (out.sent < out.size()) {
             const bool inHead = out.sent < out.head.size();

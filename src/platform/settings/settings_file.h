@@ -48,7 +48,7 @@ public:
     // Why the file exists but cannot be read as a settings file (a folder, a
     // device or pipe, a link loop, over 16 MB, no permission); nullopt when
     // it can be read or does not exist.
-    std::optional<std::string> problem() const;
+    [[nodiscard]] std::optional<std::string> problem() const;
 
     // Read-modify-write under the lock. A change that cannot be stored is
     // reported through the settings warnings, with the file and the reason. `change` returns
