@@ -1,9 +1,11 @@
-// Requests per second and latency of "PublicationLastInfoList" on a
-// database of 200 publications (two binders each), with 1, 4 and 16 clients
-// calling at once. Every call opens its own connection, as the Lumar client
-// does. The service runs in this process on a free loopback port.
+// Requests per second and latency of "PublicationLastInfoList", with 1, 4
+// and 16 clients calling at once, on two databases: 200 publications (two
+// binders each; every answer holds all 200 records) and the demo data (a
+// few publications per answer, the load of everyday use). Every call opens
+// its own connection, as the Lumar client does. The service runs in this
+// process on a free loopback port.
 //
-//   service_bench [seconds per step]     (default 3)
+//   service_bench [seconds per step [publications]]     (default 3 s, 200)
 
 #include <httplib.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "lumar-service/accounts.h"
+#include "lumar-service/demo_seed.h"
 #include "lumar-service/http_server.h"
 #include "lumar-service/logger.h"
 #include "lumar-service/service.h"
@@ -32,7 +35,8 @@ namespace {
 using namespace lumar::service_app;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kPublications = 200;
+// The publications of the large database (second argument).
+int gPublications = 200;
 
 void Seed(Connection& db) {
     Transaction transaction(db, Transaction::Kind::Write);
@@ -54,7 +58,7 @@ VALUES (0, 1, 1, 'NIM', 'LUM', ?, 'Abbr', 'A publication of the benchmark', 'Rem
 INSERT INTO binder_docs (Publication_ID, Binder_number, Page_count, Doc_file, Annotation_data,
     Pdf_version, Pdf_font_error_count, Pdf_OK, User_ID) VALUES (?, ?, 200, 'B.pdf', '', '1.3', 0,
     1, ?))sql");
-    for (int i = 0; i < kPublications; ++i) {
+    for (int i = 0; i < gPublications; ++i) {
         publication.Reset();
         publication.Bind(1, "SAP" + std::to_string(i)).Bind(2, std::int64_t{administrator}).Run();
         const std::int64_t id = db.LastInsertId();
@@ -67,7 +71,24 @@ INSERT INTO binder_docs (Publication_ID, Binder_number, Page_count, Doc_file, An
     transaction.Commit();
 }
 
-std::string Request() {
+// The demo data with its supervisor logged on (it sees every publication).
+// Returns the supervisor's User_ID.
+std::int32_t SeedDemoData(Connection& db, Logger& logger) {
+    SeedDemo(db, logger, 1000);
+    Statement user(db, "SELECT User_ID FROM users WHERE Login = 'supervisor'");
+    user.Step();
+    const std::int32_t id = user.Int32(0);
+    db.Execute("INSERT INTO logons VALUES (" + std::to_string(id) + ", 0)");
+    return id;
+}
+
+int CountPublications(Connection& db) {
+    Statement count(db, "SELECT COUNT(*) FROM publications");
+    count.Step();
+    return static_cast<int>(count.Int(0));
+}
+
+std::string Request(std::int32_t user) {
     std::string body =
         "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
         "<m:PublicationLastInfoList xmlns:m=\"";
@@ -76,7 +97,7 @@ std::string Request() {
     for (const char* name : {"LogUser_ID", "Publication_ID", "Publication_status_ID", "Language_ID",
                              "Binder_type_ID", "Printing_ID", "Administrator_ID", "Update_user_ID",
                              "Update_status_ID", "Merge_status_ID"}) {
-        const std::string value = std::string(name) == "LogUser_ID" ? "1" : "0";
+        const std::string value = std::string(name) == "LogUser_ID" ? std::to_string(user) : "0";
         body += std::string("<") + name + ">" + value + "</" + name + ">";
     }
     body += "</m:PublicationLastInfoList></soap:Body></soap:Envelope>";
@@ -92,8 +113,10 @@ struct Step {
     double p99;
 };
 
-Step Run(int port, int clients, double seconds) {
-    const std::string body = Request();
+Step Run(int port, std::int32_t user, int publications, int clients, double seconds) {
+    const std::string body = Request(user);
+    const std::string expected =
+        "<PublicationLastInfoRecordCount>" + std::to_string(publications) + "<";
     const std::string action = "\"" + std::string(kServiceNamespace) + "PublicationLastInfoList\"";
     std::vector<std::vector<double>> latencies(clients);
     std::atomic<long> failures{0};
@@ -110,8 +133,7 @@ Step Run(int port, int clients, double seconds) {
                     client.Post("/WS/Lumar/2007/02/", httplib::Headers{{"SOAPAction", action}},
                                 body, "text/xml; charset=utf-8");
                 if (!result || result->status != 200 ||
-                    result->body.find("<PublicationLastInfoRecordCount>200<") ==
-                        std::string::npos) {
+                    result->body.find(expected) == std::string::npos) {
                     ++failures;
                 }
                 latencies[c].push_back(
@@ -138,40 +160,83 @@ Step Run(int port, int clients, double seconds) {
             percentile(0.50), percentile(0.99)};
 }
 
-}  // namespace
+// The bytes of one answer on the wire, plain and for a client that accepts
+// gzip, and the time until each has arrived.
+void PrintAnswerSizes(int port, std::int32_t user) {
+    const std::string body = Request(user);
+    const std::string action = "\"" + std::string(kServiceNamespace) + "PublicationLastInfoList\"";
+    for (const char* coding : {"identity", "gzip"}) {
+        httplib::Client client("127.0.0.1", port);
+        client.set_decompress(false);
+        const auto begin = Clock::now();
+        const auto result =
+            client.Post("/WS/Lumar/2007/02/",
+                        httplib::Headers{{"SOAPAction", action}, {"Accept-Encoding", coding}}, body,
+                        "text/xml; charset=utf-8");
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+        if (result) {
+            std::printf("answer with Accept-Encoding %s: %zu bytes%s%s, %.1f ms\n", coding,
+                        result->body.size(), result->has_header("Content-Encoding") ? " " : "",
+                        result->get_header_value("Content-Encoding").c_str(), ms);
+        }
+    }
+}
 
-int main(int argc, char** argv) {
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("lumar-service-bench-" + std::to_string(::getpid()));
+// One database: the three steps of 1, 4 and 16 clients. Returns whether
+// every call succeeded.
+bool Measure(const char* name, bool demo, double seconds) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("lumar-service-bench-" + std::to_string(::getpid()) + (demo ? "-demo" : ""));
     std::filesystem::create_directories(folder);
     const std::string database = (folder / "bench.db").string();
     std::ostringstream log;
     Logger logger(log, LogLevel::Warning);
-    int status = 0;
+    bool ok = true;
     {
         Service service({database}, logger);
+        std::int32_t user = 1;
+        int publications = gPublications;
         {
             Connection db(database, 5000);
-            Seed(db);
+            if (demo) {
+                user = SeedDemoData(db, logger);
+            } else {
+                Seed(db);
+            }
+            publications = CountPublications(db);
         }
         ServerOptions options;
         HttpServer server(service, logger, options);
         const int port = server.Start();
         std::printf(
-            "PublicationLastInfoList, %d publications, %d server threads, %.1f s per step\n",
-            kPublications, options.threads, seconds);
+            "%s: PublicationLastInfoList, %d publications, %d server threads, %.1f s "
+            "per step\n",
+            name, publications, options.threads, seconds);
         std::printf("%8s %10s %10s %10s %10s %9s\n", "clients", "calls", "req/s", "p50 ms",
                     "p99 ms", "failures");
-        Run(port, 1, 0.5);  // warm-up
+        PrintAnswerSizes(port, user);
+        Run(port, user, publications, 1, 0.5);  // warm-up
         for (int clients : {1, 4, 16}) {
-            const Step step = Run(port, clients, seconds);
+            const Step step = Run(port, user, publications, clients, seconds);
             std::printf("%8d %10ld %10.0f %10.2f %10.2f %9ld\n", step.clients, step.calls,
                         step.calls / step.seconds, step.p50, step.p99, step.failures);
-            status |= step.failures != 0 ? 1 : 0;
+            ok = ok && step.failures == 0;
         }
         server.Stop();
     }
     std::filesystem::remove_all(folder);
-    return status;
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
+    if (argc > 2) {
+        gPublications = std::max(1, std::atoi(argv[2]));
+    }
+    bool ok = Measure("demo data", true, seconds);
+    ok = Measure("large database", false, seconds) && ok;
+    return ok ? 0 : 1;
 }

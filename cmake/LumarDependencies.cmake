@@ -13,6 +13,9 @@ find_package(CURL REQUIRED)
 find_package(pugixml REQUIRED)
 find_package(SQLite3 REQUIRED)
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET GLOBAL cpp-httplib)
+# The reference service's HTTP server (Beast and Asio, header-only).
+find_package(Boost 1.74 REQUIRED)
+find_package(ZLIB REQUIRED)
 
 # Command line.
 find_package(CLI11 REQUIRED)

@@ -1,7 +1,10 @@
 #include "lumar-service/soap_request.h"
 
+#include <algorithm>
 #include <cstring>
 #include <pugixml.hpp>
+#include <string_view>
+#include <unordered_set>
 
 #include "lumar-service/service_error.h"
 #include "platform/soap/value_codec.h"
@@ -99,9 +102,36 @@ std::string ToWindows1252(const std::string& utf8, std::string_view name) {
     return bytes;
 }
 
+// Whether the text holds a character reference to NUL ("&#0;", "&#x00;"):
+// the parser would store it as a NUL and cut the value short there.
+bool HasNulReference(std::string_view text) {
+    for (auto at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 2)) {
+        std::size_t digit = at + 2;
+        const bool hex = digit < text.size() && (text[digit] == 'x' || text[digit] == 'X');
+        digit += hex ? 1 : 0;
+        const std::size_t first = digit;
+        while (digit < text.size() && text[digit] == '0') {
+            ++digit;
+        }
+        if (digit > first && digit < text.size() && text[digit] == ';') {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 SoapRequest ParseSoapRequest(std::string_view body) {
+    // Every node of the parsed tree costs far more memory than its bytes in
+    // the request: count the markup before parsing and refuse a request of
+    // many tiny elements, so that parsing costs a small multiple of its size.
+    if (std::count(body.begin(), body.end(), '<') > static_cast<std::ptrdiff_t>(kMaxMarkup)) {
+        Refuse("The request has more than " + std::to_string(kMaxMarkup) + " tags");
+    }
+    if (HasNulReference(body)) {
+        Refuse("The request holds a character reference to NUL");
+    }
     pugi::xml_document document;
     const unsigned options = pugi::parse_default | pugi::parse_doctype;
     const pugi::xml_parse_result parsed =
@@ -133,6 +163,8 @@ SoapRequest ParseSoapRequest(std::string_view body) {
 
     SoapRequest request;
     request.method = std::string(LocalName(call));
+    // Views of names in the parsed document, which outlives the loop.
+    std::unordered_set<std::string_view> seen;
     for (pugi::xml_node param : call.children()) {
         if (param.type() == pugi::node_pcdata || param.type() == pugi::node_cdata) {
             const std::string_view text = param.value();
@@ -144,11 +176,10 @@ SoapRequest ParseSoapRequest(std::string_view body) {
         if (param.type() != pugi::node_element) {
             continue;
         }
-        std::string name(LocalName(param));
-        for (const auto& [seen, value] : request.params) {
-            if (seen == name) {
-                Refuse("Parameter " + name + " is given twice");
-            }
+        const std::string_view localName = LocalName(param);
+        std::string name(localName);
+        if (!seen.insert(localName).second) {
+            Refuse("Parameter " + name + " is given twice");
         }
         std::string value = soap::PercentDecode(ToWindows1252(ParameterText(param), name));
         request.params.emplace_back(std::move(name), std::move(value));

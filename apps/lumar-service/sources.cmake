@@ -4,11 +4,9 @@ set(LUMAR_SERVICE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/accounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/answer_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/caller.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/connection_pool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/demo_seed.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document_fields.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/http_server.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logger.cpp
   ${CMAKE_CURRENT_LIST_DIR}/operation_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ops_binder_doc.cpp
@@ -27,4 +25,14 @@ set(LUMAR_SERVICE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/sqlite_db.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workflow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wsdl.cpp
+)
+
+# The HTTP side and the command line: in lumar_service_core, not in the fuzz
+# build, which drives the service without a transport.
+set(LUMAR_SERVICE_HTTP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_compression.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_core.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_exchange.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_server.cpp
 )

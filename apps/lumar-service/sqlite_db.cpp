@@ -46,7 +46,37 @@ Connection::Connection(const std::string& path, int busyTimeoutMs) {
 }
 
 Connection::~Connection() {
+    for (auto& [sql, statement] : cache_) {
+        sqlite3_finalize(statement);
+    }
     sqlite3_close(db_);
+}
+
+sqlite3_stmt* Connection::Take(std::string_view sql) {
+    if (const auto found = cache_.find(std::string(sql)); found != cache_.end()) {
+        sqlite3_stmt* statement = found->second;
+        cache_.erase(found);
+        return statement;
+    }
+    sqlite3_stmt* statement = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        Fail(db_, rc, "preparing a statement");
+    }
+    return statement;
+}
+
+void Connection::Keep(std::string sql, sqlite3_stmt* statement) {
+    // Texts are a fixed set but for a few built from lookup-table names and
+    // filters; the bound only guards against a caller that builds many.
+    constexpr std::size_t kMostKept = 256;
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (cache_.size() >= kMostKept || !cache_.emplace(std::move(sql), statement).second) {
+        sqlite3_finalize(statement);
+    }
 }
 
 void Connection::Execute(std::string_view sql) {
@@ -67,16 +97,13 @@ int Connection::Changes() const {
     return sqlite3_changes(db_);
 }
 
-Statement::Statement(Connection& connection, std::string_view sql) : connection_(connection) {
-    const int rc = sqlite3_prepare_v2(connection.handle(), sql.data(), static_cast<int>(sql.size()),
-                                      &statement_, nullptr);
-    if (rc != SQLITE_OK) {
-        Fail(connection.handle(), rc, "preparing a statement");
-    }
-}
+Statement::Statement(Connection& connection, std::string_view sql)
+    : connection_(connection), sql_(sql), statement_(connection.Take(sql)) {}
 
 Statement::~Statement() {
-    sqlite3_finalize(statement_);
+    if (statement_ != nullptr) {
+        connection_.Keep(std::move(sql_), statement_);
+    }
 }
 
 Statement& Statement::Bind(int index, std::int64_t value) {
@@ -128,7 +155,7 @@ std::string Statement::Text(int column) const {
 }
 
 Transaction::Transaction(Connection& connection, Kind kind) : connection_(connection) {
-    connection_.Execute(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    Statement(connection_, kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN").Run();
 }
 
 Transaction::~Transaction() {
@@ -138,7 +165,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::Commit() {
-    connection_.Execute("COMMIT");
+    Statement(connection_, "COMMIT").Run();
     open_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -29,8 +30,17 @@ public:
     [[nodiscard]] int Changes() const;
     sqlite3* handle() { return db_; }
 
+    // Prepared statements kept for reuse, by their SQL text: preparing costs
+    // more than running most of the service's queries. Take() gives a
+    // statement (cached or newly prepared) to one user; Keep() takes it back
+    // reset, or finalizes it when one of its text is kept already or the
+    // cache is full.
+    sqlite3_stmt* Take(std::string_view sql);
+    void Keep(std::string sql, sqlite3_stmt* statement);
+
 private:
     sqlite3* db_ = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> cache_;
 };
 
 class Statement {
@@ -59,6 +69,7 @@ public:
 
 private:
     Connection& connection_;
+    std::string sql_;
     sqlite3_stmt* statement_ = nullptr;
 };
 

@@ -72,6 +72,14 @@ CliSession::CliSession(const GlobalOptions& options)
     if (!options.registry.empty()) {
         ::setenv("LUMAR_REGISTRY", options.registry.c_str(), 1);
     }
+    // A settings file that is there but cannot be read would make every
+    // setting look unset ("No supplements folder set"): say which file and
+    // why, once, and stop.
+    const std::filesystem::path settingsPath = settings::SettingsFile::defaultPath();
+    if (const auto problem = settings::SettingsFile(settingsPath).problem()) {
+        throw CommandExit(kExitFailed, "lumar: the settings file " + settingsPath.string() +
+                                           " cannot be read: " + *problem);
+    }
     if (!options.service.empty()) {
         // The address holds for this run only: the run works on a copy of
         // the settings file that points there.

@@ -7,6 +7,7 @@
 #include "config/file_system_path.h"
 #include "config/path_check.h"
 #include "config/settings_store.h"
+#include "platform/fs/stale_temporaries.h"
 
 namespace lumar {
 
@@ -47,6 +48,9 @@ std::string ResolveFolder(FolderKind kind, std::optional<std::string_view> sapCo
         ShowAlertNote("Invalid " + std::string(texts.noun) + " folder: \"" + folder + "\"");
         return "";
     }
+    // Every command that writes documents resolves its folders first: the
+    // place to clear what a killed save left there.
+    fs::sweepStaleTemporariesOnce(FileSystemPath(folder));
     if (!sapCode || sapCode->empty()) {
         return folder;
     }
@@ -64,6 +68,7 @@ std::string ResolveFolder(FolderKind kind, std::optional<std::string_view> sapCo
             return "";
         }
     }
+    fs::sweepStaleTemporariesOnce(FileSystemPath(combined));
     return combined;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -81,6 +82,32 @@ TEST(CliHelp, ListsEveryCommandOnTheResultStream) {
             << command << " is missing from:\n"
             << run.out;
     }
+}
+
+// A settings file that is there but cannot be read stops the command at
+// once, naming the file and the reason, before anything asks for a setting.
+TEST(CliSettings, AnUnreadableSettingsFileStopsTheCommandSayingWhichAndWhy) {
+    char pattern[] = "/tmp/lumar-cli-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::filesystem::path folder = pattern;
+    std::filesystem::create_directory(folder / "folder.reg");
+    std::filesystem::create_symlink("/dev/null", folder / "null.reg");
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"folder.reg", "it is a folder"}, {"null.reg", "it is not a regular file"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (folder / c.name).string();
+        const Outcome run = RunCli({"--registry", path, "--user", "editor", "publications"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("the settings file " + path + " cannot be read: " + c.reason),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.err.find("service URI"), std::string::npos) << run.err;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 class CliOnTheService : public ::testing::Test {

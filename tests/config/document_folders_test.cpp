@@ -1,6 +1,10 @@
 #include "config/document_folders.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <ctime>
 
 #include "config/settings_store.h"
 #include "config_test_support.h"
@@ -72,6 +76,30 @@ TEST_F(DocumentFolders, SapCodeFolderIsCreatedOnFirstUse) {
     EXPECT_TRUE(std::filesystem::is_directory(expected));
     EXPECT_EQ(ResolveFolder(FolderKind::Binders, "A/B:1"), expected);
     EXPECT_TRUE(alerts.messages.empty());
+}
+
+// What a killed save left in a document folder goes when a command next
+// resolves that folder: the publication's folder and the configured one.
+TEST_F(DocumentFolders, ResolvingAFolderSweepsStaleTemporaryFiles) {
+    configure(FolderKind::Supplements, t() + "/docs", 1);
+    std::filesystem::create_directories(temp.folder() / "docs" / "SWEEP");
+    const std::filesystem::path left[] = {temp.folder() / "docs" / ".DemoS004.pdf.Xy12Ab9Z",
+                                          temp.folder() / "docs" / "SWEEP" / ".S1.pdf.Qw12Er34"};
+    timespec old[2];
+    ::clock_gettime(CLOCK_REALTIME, &old[0]);
+    old[0].tv_sec -= 7200;
+    old[1] = old[0];
+    for (const auto& path : left) {
+        testing::makeFile(path);
+        ::chmod(path.c_str(), 0600);
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    }
+    testing::makeFile(temp.folder() / "docs" / "SWEEP" / "S1.pdf");
+    EXPECT_EQ(ResolveFolder(FolderKind::Supplements, "SWEEP"), t() + "/docs/SWEEP");
+    for (const auto& path : left) {
+        EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    }
+    EXPECT_TRUE(std::filesystem::exists(temp.folder() / "docs" / "SWEEP" / "S1.pdf"));
 }
 
 TEST_F(DocumentFolders, SapCodeIsAppendedOnlyWhenGivenAndSwitchedOn) {

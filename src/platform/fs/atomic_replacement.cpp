@@ -62,6 +62,23 @@ std::string temporaryName(const std::filesystem::path& target) {
     return result;
 }
 
+}  // namespace
+
+bool isTemporaryName(std::string_view fileName) {
+    // ".", at least one letter of the target's name, ".", the random letters.
+    if (fileName.size() < kRandomLetters + 3 || fileName.front() != '.') {
+        return false;
+    }
+    const std::size_t dot = fileName.size() - kRandomLetters - 1;
+    if (fileName[dot] != '.') {
+        return false;
+    }
+    const std::string_view letters = fileName.substr(dot + 1);
+    return letters.find_first_not_of(kLetters) == std::string_view::npos;
+}
+
+namespace {
+
 // Flushes the folder so that the rename itself survives a crash. The target
 // holds the new contents already, so a folder that cannot be opened (one
 // without read permission) or flushed does not fail the replacement.

@@ -61,6 +61,10 @@ private:
     int fd_ = -1;
 };
 
+// Whether `fileName` has the form of a temporary file name made above
+// (".<name>.<8 random letters>").
+bool isTemporaryName(std::string_view fileName);
+
 // Replaces the contents of `target` by `bytes`; the errno of a failure.
 std::error_code replaceFile(const std::filesystem::path& target, std::string_view bytes,
                             FileMode mode = FileMode::keepExisting());

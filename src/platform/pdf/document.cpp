@@ -92,6 +92,13 @@ Document Document::open(const std::filesystem::path& path, bool repair) {
     if (std::filesystem::is_directory(status)) {
         throw PdfError(ErrorCode::FileOpen, "Cannot open " + path.string() + ": it is a folder.");
     }
+    // A pipe would block the read, a device such as /dev/zero never end it:
+    // only regular files (also behind a link) are read.
+    if (!std::filesystem::is_regular_file(status)) {
+        throw PdfError(ErrorCode::FileOpen, "Cannot open " + path.string() +
+                                                ": it is not a regular file (a device, pipe or "
+                                                "socket).");
+    }
     auto state = std::make_shared<DocumentState>();
     state->path = path;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);

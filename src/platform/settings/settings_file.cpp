@@ -9,12 +9,15 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <utility>
 
 #include "platform/fs/atomic_replacement.h"
+#include "platform/fs/stale_temporaries.h"
 #include "platform/settings/settings_warnings.h"
 
 namespace lumar::settings {
@@ -23,6 +26,19 @@ namespace {
 
 constexpr off_t kMaxFileSize = off_t{16} * 1024 * 1024;
 constexpr auto kLockTimeout = std::chrono::seconds(10);
+
+const char* describe(ErrorCode error) {
+    switch (error) {
+    case kErrorAccessDenied:
+        return "permission denied";
+    case kErrorDiskFull:
+        return "the disk is full";
+    case kErrorLockViolation:
+        return "another program holds its lock";
+    default:
+        return "input/output error";
+    }
+}
 
 ErrorCode errorFromErrno(int error) {
     switch (error) {
@@ -90,21 +106,46 @@ ErrorCode lockExclusive(int fd) {
     return kSuccess;
 }
 
-ErrorCode readFile(const std::filesystem::path& path, std::string& bytes, bool& exists) {
-    bytes.clear();
+// Opens the file for reading if it is one that can be read as a settings
+// file. Nothing waits: a pipe is opened without blocking and refused.
+// `why` says what is wrong with a file that exists but cannot be read.
+ErrorCode openSettings(const std::filesystem::path& path, int& fd, bool& exists, std::string& why) {
+    fd = -1;
     exists = false;
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return kSuccess;
         }
+        exists = true;
+        why = errno == ELOOP ? "its symbolic links form a loop" : std::strerror(errno);
         return errorFromErrno(errno);
     }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
-        return kErrorRegistryIoFailed;
-    }
     exists = true;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        why = std::strerror(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        why = "it is a folder";
+    } else if (!S_ISREG(info.st_mode)) {
+        why = "it is not a regular file (a device, pipe or socket)";
+    } else if (info.st_size > kMaxFileSize) {
+        why = "it is larger than 16 MB";
+    } else {
+        return kSuccess;
+    }
+    return kErrorRegistryIoFailed;
+}
+
+ErrorCode readFile(const std::filesystem::path& path, std::string& bytes, bool& exists,
+                   std::string& why) {
+    bytes.clear();
+    int opened = -1;
+    const ErrorCode error = openSettings(path, opened, exists, why);
+    const Descriptor fd(opened);
+    if (error != kSuccess || fd.get() < 0) {
+        return error;
+    }
     char buffer[65536];
     while (true) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
@@ -112,6 +153,7 @@ ErrorCode readFile(const std::filesystem::path& path, std::string& bytes, bool& 
             if (errno == EINTR) {
                 continue;
             }
+            why = std::strerror(errno);
             return errorFromErrno(errno);
         }
         if (count == 0) {
@@ -119,9 +161,25 @@ ErrorCode readFile(const std::filesystem::path& path, std::string& bytes, bool& 
         }
         bytes.append(buffer, static_cast<size_t>(count));
         if (bytes.size() > static_cast<size_t>(kMaxFileSize)) {
+            why = "it is larger than 16 MB";
             return kErrorRegistryIoFailed;
         }
     }
+}
+
+// The file's name in messages: the file a link leads to, so that one file
+// read under two names is reported once.
+std::string reportedName(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(path, ec);
+    return ec ? path.string() : real.string();
+}
+
+// Names the file as given and, behind a link, the file it leads to.
+void reportFailure(const std::filesystem::path& path, const std::string& what) {
+    const std::string real = reportedName(path);
+    const std::string name = real == path.string() ? real : path.string() + " (" + real + ")";
+    warnAboutDamage(name, LineDamage{0, "", what});
 }
 
 }  // namespace
@@ -146,18 +204,40 @@ std::filesystem::path SettingsFile::defaultPath() {
     return config / "lumar" / "registry.reg";
 }
 
+std::optional<std::string> SettingsFile::problem() const {
+    int opened = -1;
+    bool exists = false;
+    std::string why;
+    const ErrorCode error = openSettings(path_, opened, exists, why);
+    const Descriptor fd(opened);
+    if (error == kSuccess) {
+        return std::nullopt;
+    }
+    return why;
+}
+
 ErrorCode SettingsFile::read(RegDocument& document) const {
     std::string bytes;
     bool exists = false;
-    if (const ErrorCode error = readFile(path_, bytes, exists); error != kSuccess) {
+    std::string why;
+    if (const ErrorCode error = readFile(path_, bytes, exists, why); error != kSuccess) {
+        reportFailure(path_, "cannot be read: " + why);
         return error;
     }
-    const std::string name = path_.string();
+    const std::string name = reportedName(path_);
     document = RegDocument::parse(bytes, [&](const LineDamage& d) { warnAboutDamage(name, d); });
     return kSuccess;
 }
 
 ErrorCode SettingsFile::update(const std::function<bool(RegDocument&)>& change) const {
+    const ErrorCode error = store(change);
+    if (error != kSuccess) {
+        reportFailure(path_, "the change cannot be stored: " + std::string(describe(error)));
+    }
+    return error;
+}
+
+ErrorCode SettingsFile::store(const std::function<bool(RegDocument&)>& change) const {
     const std::filesystem::path target = writeTarget(path_);
     if (target.has_parent_path()) {
         std::error_code ec;
@@ -165,6 +245,7 @@ ErrorCode SettingsFile::update(const std::function<bool(RegDocument&)>& change) 
         if (ec) {
             return errorFromErrno(ec.value());
         }
+        fs::sweepStaleTemporariesOnce(target.parent_path());
     }
     const std::string lockName = target.string() + ".lock";
     const Descriptor lock(::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));

@@ -24,6 +24,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "platform/settings/reg_document.h"
 #include "platform/settings/registry_codes.h"
@@ -43,11 +45,19 @@ public:
     // are reported through the settings warnings.
     ErrorCode read(RegDocument& document) const;
 
-    // Read-modify-write under the lock. `change` returns whether it changed the
-    // document; nothing is written when it did not.
+    // Why the file exists but cannot be read as a settings file (a folder, a
+    // device or pipe, a link loop, over 16 MB, no permission); nullopt when
+    // it can be read or does not exist.
+    [[nodiscard]] std::optional<std::string> problem() const;
+
+    // Read-modify-write under the lock. A change that cannot be stored is
+    // reported through the settings warnings, with the file and the reason. `change` returns
+    // whether it changed the document; nothing is written when it did not.
     ErrorCode update(const std::function<bool(RegDocument&)>& change) const;
 
 private:
+    ErrorCode store(const std::function<bool(RegDocument&)>& change) const;
+
     std::filesystem::path path_;
 };
 

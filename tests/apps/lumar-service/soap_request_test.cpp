@@ -50,6 +50,26 @@ TEST_P(ParseSoapRequestRefuses, WithBadRequest) {
 
 const std::string kNs = "xmlns:m=\"http://orvane.example/WS/Lumar/2007/02/\"";
 
+// A Log call with `count` distinct parameters P0, P1, ...
+std::string ManyParameters(int count) {
+    std::string call = "<m:Log " + kNs + ">";
+    for (int i = 0; i < count; ++i) {
+        call += "<P" + std::to_string(i) + "/>";
+    }
+    return Wrap(call + "</m:Log>");
+}
+
+TEST(ParseSoapRequest, TakesCharacterReferencesOtherThanNul) {
+    const SoapRequest request = ParseSoapRequest(
+        Wrap("<m:Log " + kNs + "><Message>a&#10;&#x41;&#048;&#x20AC;&#0010;</Message></m:Log>"));
+    EXPECT_EQ(request.params.at(0).second, "a\nA0\x80\n");
+}
+
+TEST(ParseSoapRequest, TakesManyDistinctParametersUpToTheTagLimit) {
+    const int most = static_cast<int>(kMaxMarkup / 2) - 8;  // room for the envelope's tags
+    EXPECT_EQ(ParseSoapRequest(ManyParameters(most)).params.size(), static_cast<size_t>(most));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseSoapRequestRefuses,
     ::testing::Values(
@@ -67,6 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"TwiceGiven",
                    Wrap("<m:Log " + kNs + "><Message>a</Message><Message>b</Message></m:Log>")},
         BadRequest{"StrayText", Wrap("<m:Log " + kNs + ">text<Message>a</Message></m:Log>")},
+        // A reference to NUL would cut the value short ("editor&#0;xyz" read
+        // as "editor"); it is refused like a NUL byte.
+        BadRequest{"NulReference",
+                   Wrap("<m:Log " + kNs + "><Message>editor&#0;xyz</Message></m:Log>")},
+        BadRequest{"NulHexReference",
+                   Wrap("<m:Log " + kNs + "><Message>a&#x0000;</Message></m:Log>")},
+        BadRequest{"NulReferenceUpperX",
+                   Wrap("<m:Log " + kNs + "><Message>&#X0;</Message></m:Log>")},
+        // Tiny elements cost memory far beyond their bytes: such a request is
+        // refused before it is parsed, and so is its duplicate check.
+        BadRequest{"TooManyTags", ManyParameters(160000)},
         BadRequest{"NotWindows1252",
                    Wrap("<m:Log " + kNs + "><Message>\xe4\xb8\xad</Message></m:Log>")}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -69,6 +69,25 @@ TEST(Document, RefusesWhatItCannotOpen) {
     EXPECT_EQ(errorOf([&] { (void)Document::openMemory("", "empty"); }), ErrorCode::Damaged);
 }
 
+// Opening a pipe would wait for a writer, a device never ends: both are
+// refused before anything is read (a hang here fails the test by time-out).
+TEST(Document, RefusesWhatIsNotARegularFile) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.pdf").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.pdf");
+    for (const char* name : {"pipe.pdf", "zero.pdf"}) {
+        SCOPED_TRACE(name);
+        try {
+            (void)Document::open(dir / name);
+            FAIL() << "opened";
+        } catch (const PdfError& error) {
+            EXPECT_EQ(error.code(), ErrorCode::FileOpen);
+            EXPECT_NE(std::string(error.what()).find("not a regular file"), std::string::npos)
+                << error.what();
+        }
+    }
+}
+
 // Damage that qpdf can repair opens with repair (and only with it); a file
 // cut before its trailer cannot be rebuilt and is refused with a clear error,
 // never opened with pages silently missing.

@@ -162,6 +162,82 @@ TEST_F(RegistryKeyTest, DamagedLineIsReportedOncePerProcessAndSurvivesWrites) {
         << temp.read();
 }
 
+// A file that is there but cannot be read as a settings file is named, with
+// the reason, once however often it is read; nothing waits on a pipe.
+TEST_F(RegistryKeyTest, UnreadableFileIsReportedOnceWithTheReason) {
+    const auto big = temp.folder() / "big.reg";
+    std::filesystem::create_directory(temp.folder() / "folder.reg");
+    std::filesystem::create_symlink(temp.folder() / "loop2.reg", temp.folder() / "loop1.reg");
+    std::filesystem::create_symlink(temp.folder() / "loop1.reg", temp.folder() / "loop2.reg");
+    std::filesystem::create_symlink("/dev/null", temp.folder() / "null.reg");
+    ASSERT_EQ(::mkfifo((temp.folder() / "pipe.reg").c_str(), 0600), 0);
+    temp.write("");
+    std::filesystem::copy_file(temp.file(), big);
+    std::filesystem::resize_file(big, std::uintmax_t{17} * 1024 * 1024);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"folder.reg", "it is a folder"},         {"loop1.reg", "its symbolic links form a loop"},
+        {"null.reg", "it is not a regular file"}, {"pipe.reg", "it is not a regular file"},
+        {"big.reg", "it is larger than 16 MB"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = temp.folder() / c.name;
+        const auto problem = SettingsFile(path).problem();
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_NE(problem->find(c.reason), std::string::npos) << *problem;
+
+        std::vector<std::string> warnings;
+        setWarningHandler([&](const std::string& message) { warnings.push_back(message); });
+        const RegistryKey other = RegistryKey::currentUser(path);
+        RegistryKey key;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NE(other.openKey("A", kKeyRead, key), kSuccess);
+        }
+        setWarningHandler({});
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_NE(warnings[0].find(c.name), std::string::npos) << warnings[0];
+        EXPECT_NE(warnings[0].find(c.reason), std::string::npos) << warnings[0];
+    }
+    EXPECT_FALSE(SettingsFile(temp.file()).problem().has_value());
+    EXPECT_FALSE(SettingsFile(temp.folder() / "missing.reg").problem().has_value());
+}
+
+TEST_F(RegistryKeyTest, WriteThatCannotBeStoredIsReported) {
+    // The folder the file should live in is a file.
+    temp.write("");
+    const RegistryKey blocked = RegistryKey::currentUser(temp.file() / "registry.reg");
+    std::vector<std::string> warnings;
+    setWarningHandler([&](const std::string& message) { warnings.push_back(message); });
+    RegistryKey key;
+    EXPECT_NE(blocked.createKey("A", kKeySetValue, key), kSuccess);
+    setWarningHandler({});
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("the change cannot be stored"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[0].find(temp.file().string()), std::string::npos) << warnings[0];
+}
+
+// A damaged line is shown with its control bytes escaped and cut short, and
+// once, also when the file is read through a link as well.
+TEST_F(RegistryKeyTest, DamagedLineIsShownEscapedAndCut) {
+    temp.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\x1b[31m\x01" +
+               std::string(1024 * 1024, 'z') + "\n");
+    std::filesystem::create_symlink(temp.file(), temp.folder() / "link.reg");
+    std::vector<std::string> warnings;
+    setWarningHandler([&](const std::string& message) { warnings.push_back(message); });
+    RegistryKey key;
+    EXPECT_EQ(root.openKey("A", kKeyRead, key), kSuccess);
+    EXPECT_EQ(RegistryKey::currentUser(temp.folder() / "link.reg").openKey("A", kKeyRead, key),
+              kSuccess);
+    setWarningHandler({});
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("\\x1B[31m\\x01zzz"), std::string::npos) << warnings[0];
+    EXPECT_EQ(warnings[0].find('\x1b'), std::string::npos);
+    EXPECT_LT(warnings[0].size(), 500u);
+}
+
 // Where the file lives: $LUMAR_REGISTRY, else $XDG_CONFIG_HOME/lumar, else
 // ~/.config/lumar.
 struct PathCase {
