@@ -393,8 +393,10 @@ QPushButton* PublicationDetailsView::CommandButton(int id) const {
 void PublicationDetailsView::keyPressEvent(QKeyEvent* event) {
     // Qt gives hidden buttons no shortcuts: Alt with their letter presses
     // them while their command is available.
-    if (event->modifiers() == Qt::AltModifier && !event->text().isEmpty()) {
-        const QChar letter = event->text().at(0).toLower();
+    // The key, not its text: with Alt held some platforms give no text.
+    if (event->modifiers() == Qt::AltModifier && event->key() >= Qt::Key_A &&
+        event->key() <= Qt::Key_Z) {
+        const QChar letter(static_cast<char16_t>(u'a' + (event->key() - Qt::Key_A)));
         for (const auto& [id, button] : commandButtons_) {
             if (mnemonicOf(button->text()) == letter) {
                 updateControls();
