@@ -8,10 +8,10 @@
 #include <numeric>
 
 #include "manager/publication_details_dlg.h"
-#include "manager/qt/context_menu_popup.h"
 #include "manager/qt/document_table.h"
 #include "ui/column_layout.h"
 #include "ui/list_keys.h"
+#include "ui/qt/context_menu_popup.h"
 #include "ui/qt/list_columns.h"
 
 namespace lumar::manager {
@@ -173,7 +173,7 @@ void DocumentList::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint position = event->reason() == QContextMenuEvent::Mouse
                                 ? event->globalPos()
                                 : viewport()->mapToGlobal(visualRect(currentIndex()).center());
-    const int command = PopUpContextMenu(this, RowMenu(), position);
+    const int command = ui::PopUpContextMenu(this, RowMenu(), position);
     if (command == list_command::kSelectAllDocuments) {
         selectDocuments(true);
     } else if (command == list_command::kClearDocumentSelection) {
@@ -185,7 +185,7 @@ void DocumentList::contextMenuEvent(QContextMenuEvent* event) {
 
 void DocumentList::showHeaderMenu(const QPoint& position) {
     const int command =
-        PopUpContextMenu(this, HeaderMenu(), horizontalHeader()->mapToGlobal(position));
+        ui::PopUpContextMenu(this, HeaderMenu(), horizontalHeader()->mapToGlobal(position));
     if (command >= kColumnChooserFirst) {
         ToggleColumn(command - kColumnChooserFirst);
     }

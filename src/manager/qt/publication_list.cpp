@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "manager/manager_dlg.h"
-#include "manager/qt/context_menu_popup.h"
 #include "manager/qt/publication_table.h"
 #include "ui/column_layout.h"
 #include "ui/list_keys.h"
+#include "ui/qt/context_menu_popup.h"
 #include "ui/qt/list_columns.h"
 
 namespace lumar::manager {
@@ -129,14 +129,14 @@ void PublicationList::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint position = event->reason() == QContextMenuEvent::Mouse
                                 ? event->globalPos()
                                 : viewport()->mapToGlobal(visualRect(currentIndex()).center());
-    if (const int command = PopUpContextMenu(this, RowMenu(), position)) {
+    if (const int command = ui::PopUpContextMenu(this, RowMenu(), position)) {
         manager_.ListCommand(command);
     }
 }
 
 void PublicationList::showHeaderMenu(const QPoint& position) {
     const int command =
-        PopUpContextMenu(this, HeaderMenu(), horizontalHeader()->mapToGlobal(position));
+        ui::PopUpContextMenu(this, HeaderMenu(), horizontalHeader()->mapToGlobal(position));
     if (command >= kColumnChooserFirst) {
         ToggleColumn(command - kColumnChooserFirst);
     }

@@ -2,11 +2,10 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 
 #include "merge/editor_menu.h"
-#include "platform/text/qt/qt_text.h"
 #include "ui/list_keys.h"
+#include "ui/qt/context_menu_popup.h"
 
 namespace lumar::merge {
 
@@ -75,7 +74,7 @@ void EditorList::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint position = event->reason() == QContextMenuEvent::Mouse
                                 ? event->globalPos()
                                 : viewport()->mapToGlobal(visualRect(currentIndex()).center());
-    const int command = PopUpEditorMenu(this, Menu(), position);
+    const int command = ui::PopUpContextMenu(this, Menu(), position, EditorAccelerator);
     if (command == list_command::kSelectAll) {
         selectAll();
     } else if (command == list_command::kClearSelection) {
@@ -88,34 +87,6 @@ void EditorList::contextMenuEvent(QContextMenuEvent* event) {
 void EditorList::focusInEvent(QFocusEvent* event) {
     ui::QuickList::focusInEvent(event);
     Q_EMIT Focused();
-}
-
-int PopUpEditorMenu(QWidget* parent, const std::vector<ContextMenuItem>& items,
-                    const QPoint& globalPosition) {
-    if (items.empty()) {
-        return 0;
-    }
-    QMenu menu(parent);
-    for (const ContextMenuItem& item : items) {
-        if (item.IsSeparator()) {
-            menu.addSeparator();
-            continue;
-        }
-        QString title = text::toQString(item.title);
-        const std::string accelerator = EditorAccelerator(item.command);
-        if (!accelerator.empty()) {
-            title += '\t' + QString::fromLatin1(accelerator.c_str());
-        }
-        QAction* action = menu.addAction(title);
-        action->setData(item.command);
-        action->setCheckable(item.checked);
-        action->setChecked(item.checked);
-    }
-    int chosen = 0;
-    QObject::connect(&menu, &QMenu::triggered, &menu,
-                     [&chosen](const QAction* action) { chosen = action->data().toInt(); });
-    menu.exec(globalPosition);
-    return chosen;
 }
 
 }  // namespace lumar::merge

@@ -59,9 +59,4 @@ private:
     MenuBuilder menu_;
 };
 
-// Shows `items` as a popup menu at `globalPosition`, each with its
-// accelerator; the chosen item's command, or 0.
-int PopUpEditorMenu(QWidget* parent, const std::vector<ContextMenuItem>& items,
-                    const QPoint& globalPosition);
-
 }  // namespace lumar::merge

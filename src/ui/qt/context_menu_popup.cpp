@@ -1,13 +1,14 @@
-#include "manager/qt/context_menu_popup.h"
+#include "ui/qt/context_menu_popup.h"
 
 #include <QMenu>
 
 #include "platform/text/qt/qt_text.h"
 
-namespace lumar::manager {
+namespace lumar::ui {
 
 int PopUpContextMenu(QWidget* parent, const std::vector<ContextMenuItem>& items,
-                     const QPoint& globalPosition) {
+                     const QPoint& globalPosition,
+                     const std::function<std::string(int command)>& shortcutOf) {
     if (items.empty()) {
         return 0;
     }
@@ -17,7 +18,12 @@ int PopUpContextMenu(QWidget* parent, const std::vector<ContextMenuItem>& items,
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(text::toQString(item.title));
+        QString title = text::toQString(item.title);
+        const std::string shortcut = shortcutOf ? shortcutOf(item.command) : std::string();
+        if (!shortcut.empty()) {
+            title += '\t' + QString::fromLatin1(shortcut.c_str());
+        }
+        QAction* action = menu.addAction(title);
         action->setData(item.command);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
@@ -29,4 +35,4 @@ int PopUpContextMenu(QWidget* parent, const std::vector<ContextMenuItem>& items,
     return chosen;
 }
 
-}  // namespace lumar::manager
+}  // namespace lumar::ui
