@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "fixtures/pdf_reading.h"
 #include "fixtures/temp_dir.h"
 #include "platform/pdf/annotation.h"
-#include "platform/pdf/document.h"
 #include "platform/pdf/page.h"
 
 namespace lumar::testing {
@@ -74,20 +74,7 @@ LumarRun RunLumar(const std::vector<std::string>& arguments,
 }
 
 std::vector<std::string> DataAnnotationTexts(const std::filesystem::path& path) {
-    std::vector<std::string> texts;
-    pdf::Document document = pdf::Document::open(path, false);
-    for (int i = 0; i < document.pageCount(); ++i) {
-        const pdf::Page page = document.page(i);
-        std::string text;
-        for (int a = 0; a < page.annotationCount(); ++a) {
-            const pdf::Annotation annotation = page.annotation(a);
-            if (annotation.subtype() == "Text" && annotation.title() == "Index") {
-                text += (text.empty() ? "" : "|") + annotation.contents();
-            }
-        }
-        texts.push_back(text);
-    }
-    return texts;
+    return fixtures::dataAnnotationTexts(path);
 }
 
 }  // namespace lumar::testing

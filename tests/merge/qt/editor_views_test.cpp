@@ -22,6 +22,7 @@
 
 #include "config/settings_store.h"
 #include "demo/demo_data.h"
+#include "fixtures/pdf_reading.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "manager/editor_launcher.h"
@@ -33,7 +34,6 @@
 #include "merge/qt/annotations_view.h"
 #include "merge/qt/editor_list.h"
 #include "merge/qt/merge_data_view.h"
-#include "platform/pdf/document.h"
 #include "plugin/plugin_harness.h"
 #include "plugin/qt/qt_views.h"
 #include "service/logon_store.h"
@@ -114,24 +114,6 @@ QString cellText(const ui::QuickList& list, int row, int column) {
 bool enabled(const MergeDataView& view, int command) {
     view.Toolbar().UpdateButtons();
     return view.Toolbar().ActionOf(command)->isEnabled();
-}
-
-// The data annotation texts of a PDF's pages.
-std::vector<std::string> pageTexts(const std::filesystem::path& path) {
-    std::vector<std::string> texts;
-    pdf::Document document = pdf::Document::open(path, false);
-    for (int i = 0; i < document.pageCount(); ++i) {
-        const pdf::Page page = document.page(i);
-        std::string text;
-        for (int a = 0; a < page.annotationCount(); ++a) {
-            const pdf::Annotation annotation = page.annotation(a);
-            if (annotation.subtype() == "Text" && annotation.title() == "Index") {
-                text += annotation.contents();
-            }
-        }
-        texts.push_back(text);
-    }
-    return texts;
 }
 
 }  // namespace
@@ -297,7 +279,7 @@ private Q_SLOTS:
         QVERIFY(manager_.Selected()->Publication_ID != kDemo);
         const std::filesystem::path merged = binders_ / "Demo1H004.pdf";
         QVERIFY(std::filesystem::exists(merged));
-        const std::vector<std::string> pages = pageTexts(merged);
+        const std::vector<std::string> pages = fixtures::dataAnnotationTexts(merged);
         QCOMPARE(pages.size(), std::size_t{10});
         QCOMPARE(QString::fromStdString(pages[2]), QString("DemoS004 page 1"));
         QCOMPARE(QString::fromStdString(pages[6]), QString("DemoS004 page 3"));
@@ -381,7 +363,8 @@ private Q_SLOTS:
             harness_->responder.notes().empty() ? "" : harness_->responder.notes().front().c_str());
 
         // Both pages of pair 2 carry the tags; the others none.
-        const std::vector<std::string> pages = pageTexts(binders_ / demo::kBinderFiles[0]);
+        const std::vector<std::string> pages =
+            fixtures::dataAnnotationTexts(binders_ / demo::kBinderFiles[0]);
         QCOMPARE(pages.size(), std::size_t{8});
         for (std::size_t page : {2U, 3U}) {
             const QString text = QString::fromStdString(pages[page]);

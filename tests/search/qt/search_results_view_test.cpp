@@ -25,6 +25,7 @@
 #include "config/settings_store.h"
 #include "demo/demo_data.h"
 #include "fixtures/pdf_builder.h"
+#include "fixtures/pdf_reading.h"
 #include "fixtures/service/reference_service.h"
 #include "fixtures/temp_dir.h"
 #include "manager/manager_commands.h"
@@ -70,18 +71,9 @@ std::vector<std::string> demoPages(int binder) {
 
 // The data annotation of every page of the PDF at `path`.
 QStringList dataAnnotations(const std::filesystem::path& path) {
-    const pdf::Document document = pdf::Document::open(path, false);
     QStringList texts;
-    for (int i = 0; i < document.pageCount(); ++i) {
-        const pdf::Page page = document.page(i);
-        QString text;
-        for (int a = 0; a < page.annotationCount(); ++a) {
-            const pdf::Annotation annotation = page.annotation(a);
-            if (annotation.subtype() == "Text" && annotation.title() == "Index") {
-                text += QString::fromStdString(annotation.contents());
-            }
-        }
-        texts << text;
+    for (const std::string& text : fixtures::dataAnnotationTexts(path)) {
+        texts << QString::fromStdString(text);
     }
     return texts;
 }
