@@ -1,10 +1,11 @@
 # Convenience entry points; everything else is plain CMake and CTest.
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 CTEST_ARGS ?=
 
-.PHONY: all build test unit-test fuzz-test demo format clean
+.PHONY: all build test unit-test fuzz-test demo package format clean
 
 all: build
 
@@ -14,7 +15,7 @@ all: build
 # debug information (cmake -DCMAKE_BUILD_TYPE=Debug gives that).
 $(BUILD)/CMakeCache.txt:
 	scripts/bootstrap
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMAR_WERROR=ON \
 	    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 build: $(BUILD)/CMakeCache.txt
@@ -46,8 +47,22 @@ demo: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target lumar lumar-service
 	$(BUILD)/apps/lumar/lumar demo $(DEMO_DIR)
 
+# The Debian packages lumar, lumar-desk and lumar-service, from a Release
+# build with the distribution's compiler and linker flags (no tests, no
+# benchmarks), into $(PACKAGE_BUILD).
+package:
+	scripts/bootstrap
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	    -DLUMAR_BUILD_TESTS=OFF -DLUMAR_BUILD_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_SHARED_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 format:
 	find src apps tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -1,14 +1,13 @@
 # Helpers that give every Lumar target the same compile settings.
 
-# Warnings are errors for our own code only; third-party headers come in as
-# system includes through their imported targets.
+# Warnings are errors (with LUMAR_WERROR) for our own code only; third-party
+# headers come in as system includes through their imported targets.
 function(lumar_compile_options target)
-  if(LUMAR_FUZZ)
-    # Fuzz builds use clang with sanitizers; its warnings are reported but do
-    # not stop the run (the g++ build is the one that keeps -Werror).
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
-  else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  # Fuzz builds use clang with sanitizers; its warnings are reported but do
+  # not stop the run (the g++ build is the one that keeps -Werror).
+  if(LUMAR_WERROR AND NOT LUMAR_FUZZ)
+    target_compile_options(${target} PRIVATE -Werror)
   endif()
   target_compile_definitions(${target} PRIVATE POINTERHOLDER_TRANSITION=4)
 endfunction()

@@ -1,10 +1,12 @@
 #include "desk_application.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <iostream>
 
 #include "desktop_ui.h"
+#include "lumar_version.h"
 #include "main_window.h"
 #include "platform/host/host.h"
 #include "plugin_loader.h"
@@ -13,6 +15,7 @@ namespace lumar::desk {
 
 void DeskApplication::nameApplication() {
     QApplication::setApplicationName("lumar-desk");
+    QApplication::setApplicationVersion(kVersion);
 }
 
 DeskApplication::DeskApplication()
@@ -43,6 +46,17 @@ void DeskApplication::loadPlugins(const std::vector<std::filesystem::path>& fold
     if (problems.size() > before) {
         window_->statusBar()->showMessage(QString::fromStdString("Plug-in " + problems.back()),
                                           15000);
+    }
+}
+
+void DeskApplication::listPlugins(std::ostream& out) const {
+    for (const PluginLoader::Loaded& module : plugins_->loaded()) {
+        out << "plug-in " << module.path.string() << '\n';
+    }
+    for (const QAction* menu : window_->menuBar()->actions()) {
+        if (menu->menu() != nullptr) {
+            out << "menu " << menu->text().remove('&').toStdString() << '\n';
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     // Loads the extensions of the folders and shows their menus. Problems
     // are written to the standard error and shown in the status bar.
     void loadPlugins(const std::vector<std::filesystem::path>& folders);
+
+    // Writes the path of each loaded extension ("plug-in <path>") and the
+    // title of each menu of the menu bar ("menu <title>"), one a line.
+    void listPlugins(std::ostream& out) const;
 
     // Opens the files named on the command line.
     void openFiles(const QStringList& paths);

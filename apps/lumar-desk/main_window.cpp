@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -176,8 +177,9 @@ void MainWindow::buildMenus() {
     helpMenu_->setObjectName("HelpMenu");
     helpMenu_->addAction("&About Lumar Desk", this, [this] {
         QMessageBox::about(this, "About Lumar Desk",
-                           "Lumar Desk opens PDF documents and hosts the Lumar plug-in "
-                           "for loose-leaf publishing.");
+                           QString("Lumar Desk %1\n\nLumar Desk opens PDF documents and hosts "
+                                   "the Lumar plug-in for loose-leaf publishing.")
+                               .arg(QApplication::applicationVersion()));
     });
 }
 

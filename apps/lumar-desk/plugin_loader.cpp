@@ -26,6 +26,9 @@ std::vector<std::filesystem::path> pluginFolders(const std::filesystem::path& ex
         }
     }
     folders.push_back(executableFolder / "plugins");
+    // Where an installed tree keeps the module, relative to the programs'
+    // folder (set by the build from its install folders).
+    folders.push_back((executableFolder / LUMAR_INSTALLED_PLUGINS).lexically_normal());
     return folders;
 }
 

@@ -18,7 +18,8 @@ class Host;
 namespace lumar::desk {
 
 // The folders searched, in order: each folder of $LUMAR_PLUGINS (separated
-// by ':'), then "plugins" next to the executable.
+// by ':'), "plugins" next to the executable (a build tree), then the
+// installed tree's plug-ins folder (lib/lumar/plugins beside bin/).
 std::vector<std::filesystem::path> pluginFolders(const std::filesystem::path& executableFolder);
 
 class PluginLoader {

@@ -9,6 +9,7 @@
 #include "lumar-service/demo_seed.h"
 #include "lumar-service/request_params.h"
 #include "lumar-service/service.h"
+#include "lumar_version.h"
 
 namespace lumar::service_app {
 
@@ -41,7 +42,9 @@ bool ParseListenAddress(std::string_view text, std::string& host, int& port) {
 }
 
 std::optional<int> ParseCommandLine(int argc, char** argv, ServiceCommandLine& commandLine) {
-    CLI::App app{"Lumar reference publication administration service (SOAP over HTTP)"};
+    CLI::App app{"Lumar reference publication administration service (SOAP over HTTP)",
+                 "lumar-service"};
+    app.set_version_flag("--version", std::string("lumar-service ") + kVersion);
     std::string listen = "127.0.0.1:8087";
     std::string level = "info";
     int requestTimeout = 30;

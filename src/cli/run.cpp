@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/terminal_output.h"
 #include "cli/typed_path.h"
+#include "lumar_version.h"
 
 namespace lumar::cli {
 
@@ -56,6 +57,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     CLI::App app(kDescription, "lumar");
     app.footer(kAnswers);
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("lumar ") + kVersion);
     AddGlobalOptions(app, global);
     for (const std::unique_ptr<Command>& command : commands) {
         Command* runs = command.get();

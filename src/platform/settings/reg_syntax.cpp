@@ -338,11 +338,15 @@ bool continuesOnNextLine(std::string_view line) {
 }
 
 std::string formatSectionLine(std::string_view key) {
-    std::string line = "[" + std::string(kCurrentUser);
+    // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict, wrongly)
+    // about the temporaries of operator+ here.
+    std::string line;
+    line.append("[").append(kCurrentUser);
     if (!key.empty()) {
-        line += "\\" + text::toUtf8(key);
+        line.append("\\").append(text::toUtf8(key));
     }
-    return line + "]";
+    line.append("]");
+    return line;
 }
 
 std::vector<std::string> formatValueLines(std::string_view name, const RegValue& value) {
